@@ -7,16 +7,5 @@ cd "$(dirname "$0")/.."
 ./scripts/build.sh host windows windows-i686 wintest
 
 ctest --preset host -j"$(nproc)" --output-on-failure
-host_rc=0
-
-. scripts/wine-env.sh
 unset DISPLAY
-quellon_display
-cleanup() {
-  wineserver -k 2>/dev/null || true
-  [ -n "${QUELLON_XVFB_PID:-}" ] && kill "$QUELLON_XVFB_PID" 2>/dev/null || true
-}
-trap cleanup EXIT
-quellon_wine_prefix
-quellon_wine_start
-ctest --preset wintest --output-on-failure "$@"
+exec ./scripts/ctest-wine.sh build/wintest "$@"
