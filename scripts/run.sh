@@ -13,10 +13,13 @@ if [ -n "${DISPLAY:-}" ]; then
   exec "$WINE_BIN" "$EXE" "$@"
 fi
 quellon_display
-trap '[ -n "${QUELLON_XVFB_PID:-}" ] && kill $QUELLON_XVFB_PID 2>/dev/null; true' EXIT
+trap 'wineserver -k 2>/dev/null; [ -n "${QUELLON_XVFB_PID:-}" ] && kill $QUELLON_XVFB_PID 2>/dev/null; true' EXIT
+quellon_wine_start
 "$WINE_BIN" "$EXE" "$@" &
 pid=$!
 sleep "${QUELLON_SHOT_DELAY:-4}"
 shot=$PWD/build/screenshot.png
 import -window root "$shot" && echo "screenshot: $shot"
-wait $pid || true
+# Nobody can use a window on a private display: without parameters the
+# program ends after the screenshot; a watch from the command line runs on.
+if [ $# -gt 0 ]; then wait $pid || true; fi

@@ -41,6 +41,6 @@ quellon_display() {
 # background processes now, detached from our output: started later from
 # inside a test they would inherit CTest's pipe and keep it open.
 quellon_wine_start() {
-  wineserver -p >/dev/null 2>&1
+  wineserver -p >/dev/null 2>&1 </dev/null
   "$WINE_BIN" cmd /c exit >/dev/null 2>&1 </dev/null || true
 }
