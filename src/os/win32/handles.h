@@ -44,7 +44,7 @@ class UniqueAny {
 
 inline void CloseHandleValue(HANDLE h) { ::CloseHandle(h); }
 inline void CloseRegKey(HKEY k) { ::RegCloseKey(k); }
-inline void FreeModule(HMODULE m) { ::FreeLibrary(m); }
+inline void FreeLibraryValue(HMODULE m) { ::FreeLibrary(m); }
 inline void DeleteGdiObject(HGDIOBJ o) { ::DeleteObject(o); }
 inline void DeleteDcValue(HDC dc) { ::DeleteDC(dc); }
 inline void DestroyIconValue(HICON i) { ::DestroyIcon(i); }
@@ -55,7 +55,7 @@ inline void DestroyMenuValue(HMENU m) { ::DestroyMenu(m); }
 
 using UniqueHandle = UniqueAny<HANDLE, decltype(&CloseHandleValue), CloseHandleValue>;
 using UniqueRegKey = UniqueAny<HKEY, decltype(&CloseRegKey), CloseRegKey>;
-using UniqueModule = UniqueAny<HMODULE, decltype(&FreeModule), FreeModule>;
+using UniqueModule = UniqueAny<HMODULE, decltype(&FreeLibraryValue), FreeLibraryValue>;
 using UniqueGdiObject = UniqueAny<HGDIOBJ, decltype(&DeleteGdiObject), DeleteGdiObject>;
 using UniqueDc = UniqueAny<HDC, decltype(&DeleteDcValue), DeleteDcValue>;
 using UniqueIcon = UniqueAny<HICON, decltype(&DestroyIconValue), DestroyIconValue>;
