@@ -9,7 +9,7 @@ bool g_closing = false;
 
 void ShowErrorBox(os::AppShell& shell, const std::wstring& text, bool fatal) {
   if (g_closing) shell.Halt();
-  shell.MessageBox(text, L"Error", os::BoxButtons::Ok, os::BoxIcon::None);
+  shell.ShowMessageBox(text, L"Error", os::BoxButtons::Ok, os::BoxIcon::None);
   if (fatal) {
     g_closing = true;
     shell.Terminate();

@@ -13,7 +13,7 @@ class AppShell {
  public:
   virtual ~AppShell() = default;
   // A modal message box; returns which button closed it.
-  virtual BoxResult MessageBox(const std::wstring& text, const std::wstring& caption,
+  virtual BoxResult ShowMessageBox(const std::wstring& text, const std::wstring& caption,
                                BoxButtons buttons, BoxIcon icon) = 0;
   // Asks the application to terminate: the message loop ends after the
   // current handler returns.

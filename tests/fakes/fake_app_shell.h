@@ -17,7 +17,7 @@ class FakeAppShell final : public os::AppShell {
     os::BoxIcon icon;
   };
 
-  os::BoxResult MessageBox(const std::wstring& text, const std::wstring& caption,
+  os::BoxResult ShowMessageBox(const std::wstring& text, const std::wstring& caption,
                            os::BoxButtons buttons, os::BoxIcon icon) override {
     boxes.push_back({text, caption, buttons, icon});
     return answer;

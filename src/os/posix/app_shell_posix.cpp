@@ -10,7 +10,7 @@ namespace {
 // The Linux host has no windows: boxes go to standard error.
 class PosixAppShell final : public AppShell {
  public:
-  BoxResult MessageBox(const std::wstring& text, const std::wstring& caption, BoxButtons,
+  BoxResult ShowMessageBox(const std::wstring& text, const std::wstring& caption, BoxButtons,
                        BoxIcon) override {
     std::fprintf(stderr, "%s: %s\n", WideToUtf8(caption).c_str(), WideToUtf8(text).c_str());
     return BoxResult::Ok;

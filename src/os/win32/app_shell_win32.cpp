@@ -8,7 +8,7 @@ namespace {
 
 class Win32AppShell final : public AppShell {
  public:
-  BoxResult MessageBox(const std::wstring& text, const std::wstring& caption, BoxButtons buttons,
+  BoxResult ShowMessageBox(const std::wstring& text, const std::wstring& caption, BoxButtons buttons,
                        BoxIcon icon) override {
     UINT flags = buttons == BoxButtons::YesNo ? MB_YESNO : MB_OK;
     switch (icon) {
