@@ -40,7 +40,9 @@ TEST(SystemInfoWin32Test, SystemAndRights) {
   // Whatever the prefix reports, the predicates agree with the version.
   EXPECT_EQ(IsVistaOrLater(), v.major > 5);
   // Wine's token reports elevation, so the rights check passes there.
-  if (v.major >= 6) EXPECT_EQ(IsAdmin(), IsProcessElevated());
+  if (v.major >= 6) {
+    EXPECT_EQ(IsAdmin(), IsProcessElevated());
+  }
   IsUserInAdminGroup();  // must not fail or leak on any system
 }
 
