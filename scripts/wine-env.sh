@@ -16,6 +16,7 @@ quellon_wine_prefix() {
     "$WINE_BIN" wineboot -i >/dev/null 2>&1 || true
     "$WINE_BIN" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1
     "$WINE_BIN" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+    quellon_install_records
     wineserver -w
     touch "$WINEPREFIX/.quellon-ready"
   fi
@@ -43,4 +44,18 @@ quellon_display() {
 quellon_wine_start() {
   wineserver -p >/dev/null 2>&1 </dev/null
   "$WINE_BIN" cmd /c exit >/dev/null 2>&1 </dev/null || true
+}
+
+# Until the program has installed itself in the prefix, writes exactly the
+# machine records its installer writes for the special programs, which the
+# start-up checks (the same rows as the installer's built-in table).
+quellon_install_records() {
+  local key='HKLM\SOFTWARE\Tarnwick\YARB\SpecPrograms' row cls name
+  for row in "PIXELFMCLASS|PixelView Station FM" "PIXELTVCLASS|PixelView Station TV" \
+             "IVCAP|PixelView Station TV" "PV878FMCLASS|PixelView FM Radio" \
+             "PV878TVCLASS|PixelView TV Application"; do
+    cls=${row%%|*}; name=${row#*|}
+    "$WINE_BIN" reg add "$key" /v "$cls" /t REG_SZ /d "$name" /f >/dev/null 2>&1
+    "$WINE_BIN" reg add "$key\\TrueWindows" /v "$cls" /t REG_SZ /d "ActiveMovie Window" /f >/dev/null 2>&1
+  done
 }
