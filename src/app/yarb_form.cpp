@@ -1,0 +1,132 @@
+#include "app/yarb_form.h"
+
+#include "app/main_window_layout.h"
+
+namespace quellon::app {
+
+TYARBForm::TYARBForm(ui::Backend& backend) : ui::Form(backend, kMainWindowSpec) {
+  CreateControls(kMainWindowControls, kMainWindowControlCount);
+  BindControls();
+  actMonitoredAppRefresh->SetHint(L"Refresh (running applications list)");
+  btnMonitoredAppRefresh->SetAction(actMonitoredAppRefresh);
+  edtLastClosedApp->SetEditLabel(L"Last closed application:");
+  dtpStartTime->SetFormat(L"HH:mm:ss");
+  tabctrlMain->SetActivePage(tabOptions);
+  tabctrlButtons->SetActivePage(PrgBtnPage);
+  BindHandlers();
+}
+
+TYARBForm::~TYARBForm() {
+  // FormDestroy runs while this object and its windows are still whole.
+  DestroyWindows();
+}
+
+void TYARBForm::BindControls() {
+  btnMenu = &Get<ui::Label>(L"btnMenu");
+  lblTip1 = &Get<ui::Label>(L"lblTip1");
+  lblProgramName = &Get<ui::Label>(L"lblProgramName");
+  tabctrlMain = &Get<ui::PageControl>(L"tabctrlMain");
+  tabOptions = &Get<ui::TabSheet>(L"tabOptions");
+  tabTime = &Get<ui::TabSheet>(L"tabTime");
+  PrgPage = &Get<ui::TabSheet>(L"PrgPage");
+  tabInstall1 = &Get<ui::TabSheet>(L"tabInstall1");
+  InstallPage2 = &Get<ui::TabSheet>(L"InstallPage2");
+  InstallPage3 = &Get<ui::TabSheet>(L"InstallPage3");
+  InstallPage4 = &Get<ui::TabSheet>(L"InstallPage4");
+  lblMainEvent = &Get<ui::Label>(L"lblMainEvent");
+  cbPeriodOfTime = &Get<ui::RadioButton>(L"cbPeriodOfTime");
+  cbComputerIdle = &Get<ui::RadioButton>(L"cbComputerIdle");
+  cbTime = &Get<ui::RadioButton>(L"cbTime");
+  cbMonitoredApp = &Get<ui::RadioButton>(L"cbMonitoredApp");
+  cbNoSound = &Get<ui::RadioButton>(L"cbNoSound");
+  grTime = &Get<ui::GroupBox>(L"grTime");
+  dtpStartTime = &Get<ui::TimePicker>(L"dtpStartTime");
+  cbxMonitoredApp = &Get<ui::ComboBox>(L"cbxMonitoredApp");
+  btnMonitoredAppRefresh = &Get<ui::Button>(L"btnMonitoredAppRefresh");
+  lblRemainingTimeDesc = &Get<ui::Label>(L"lblRemainingTimeDesc");
+  lblRemainingTime = &Get<ui::Label>(L"lblRemainingTime");
+  lblAppCloseDesc = &Get<ui::Label>(L"lblAppCloseDesc");
+  lblAppClose = &Get<ui::Label>(L"lblAppClose");
+  lblMonitoredAppNameDesc = &Get<ui::Label>(L"lblMonitoredAppNameDesc");
+  lblMonitoredAppName = &Get<ui::Label>(L"lblMonitoredAppName");
+  lblMainActionDesc = &Get<ui::Label>(L"lblMainActionDesc");
+  edtLastClosedApp = &Get<ui::Edit>(L"edtLastClosedApp");
+  tabctrlButtons = &Get<ui::PageControl>(L"tabctrlButtons");
+  PrgBtnPage = &Get<ui::TabSheet>(L"PrgBtnPage");
+  InstallBtnsPage = &Get<ui::TabSheet>(L"InstallBtnsPage");
+  btnStart = &Get<ui::Button>(L"btnStart");
+  btnCancel = &Get<ui::Button>(L"btnCancel");
+  timerSec = &Get<ui::Timer>(L"timerSec");
+  timerWaitForEvent = &Get<ui::Timer>(L"timerWaitForEvent");
+  actCloseProgram = &Get<ui::Action>(L"actCloseProgram");
+  actAdvenced = &Get<ui::Action>(L"actAdvenced");
+  actShowHelp = &Get<ui::Action>(L"actShowHelp");
+  actShowMenu = &Get<ui::Action>(L"actShowMenu");
+  actMonitoredAppRefresh = &Get<ui::Action>(L"actMonitoredAppRefresh");
+  actShowApp = &Get<ui::Action>(L"actShowApp");
+}
+
+void TYARBForm::BindHandlers() {
+  btnStart->OnClick = [this] { btnStartClick(btnStart); };
+  btnCancel->OnClick = [this] { btnStartClick(btnCancel); };
+  timerSec->OnTimer = [this] { Second(); };
+  cbPeriodOfTime->OnClick = [this] { cbPeriodOfTimeClick(); };
+  cbComputerIdle->OnClick = [this] { cbComputerIdleClick(); };
+  cbTime->OnClick = [this] { cbTimeClick(); };
+  cbMonitoredApp->OnClick = [this] { cbMonitoredAppClick(); };
+  cbNoSound->OnClick = [this] { cbNoSoundClick(); };
+  cbxMonitoredApp->OnChange = [this] { cbxMonitoredAppChange(); };
+  actCloseProgram->OnExecute = [this] { actCloseProgramExecute(); };
+  actAdvenced->OnExecute = [this] { actAdvencedExecute(); };
+  actShowHelp->OnExecute = [this] { actShowHelpExecute(); };
+  actShowMenu->OnExecute = [this] { actShowMenuExecute(); };
+  actMonitoredAppRefresh->OnExecute = [this] { actMonitoredAppRefreshExecute(); };
+  actShowApp->OnExecute = [this] { actShowAppExecute(); };
+  btnMenu->OnClick = [this] { btnMenuClick(); };
+  btnMenu->OnMouseEnter = [this] { btnMenuMouseEnter(); };
+  btnMenu->OnMouseLeave = [this] { btnMenuMouseLeave(); };
+  lblTip1->OnClick = [this] { lblTip1Click(); };
+  lblTip1->OnMouseEnter = [this] { lblTip1MouseEnter(); };
+  lblTip1->OnMouseLeave = [this] { lblTip1MouseLeave(); };
+  lblProgramName->OnClick = [this] { lblProgramNameClick(); };
+  OnCloseQuery = [this](bool& canClose) { FormCloseQuery(canClose); };
+  OnDestroy = [this] { FormDestroy(); };
+  OnMinimize = [this] { AppMinimize(); };
+}
+
+ui::RadioButton* TYARBForm::TriggerButton(int tag) const {
+  for (ui::RadioButton* b : {cbPeriodOfTime, cbComputerIdle, cbTime, cbMonitoredApp, cbNoSound})
+    if (b->Tag() == tag) return b;
+  return nullptr;
+}
+
+// Seams: the watch controller, the presentation, the time entry and the
+// start-up fill these in.
+void TYARBForm::btnStartClick(ui::Control*) {}
+void TYARBForm::Second() {}
+void TYARBForm::cbPeriodOfTimeClick() {}
+void TYARBForm::cbComputerIdleClick() {}
+void TYARBForm::cbTimeClick() {}
+void TYARBForm::cbMonitoredAppClick() {}
+void TYARBForm::cbNoSoundClick() {}
+void TYARBForm::cbxMonitoredAppChange() {}
+void TYARBForm::actAdvencedExecute() {}
+void TYARBForm::actShowHelpExecute() {}
+void TYARBForm::actShowMenuExecute() {}
+void TYARBForm::actMonitoredAppRefreshExecute() {}
+void TYARBForm::actShowAppExecute() {}
+void TYARBForm::btnMenuClick() {}
+void TYARBForm::btnMenuMouseEnter() {}
+void TYARBForm::btnMenuMouseLeave() {}
+void TYARBForm::lblTip1Click() {}
+void TYARBForm::lblTip1MouseEnter() {}
+void TYARBForm::lblTip1MouseLeave() {}
+void TYARBForm::lblProgramNameClick() {}
+void TYARBForm::FormCloseQuery(bool&) {}
+void TYARBForm::FormDestroy() {}
+void TYARBForm::AppMinimize() {}
+
+// Exit closes the main window, which ends the program.
+void TYARBForm::actCloseProgramExecute() { Close(); }
+
+}  // namespace quellon::app

@@ -1,0 +1,34 @@
+// A push button. The default button answers Enter and the cancel button
+// Escape anywhere in its form. Linked to an action, it follows the action's
+// enabled state and hint and a click executes the action.
+#pragma once
+#include "ui/control.h"
+
+namespace quellon::ui {
+
+class Action;
+
+class Button : public Control {
+ public:
+  Button(Form& form, std::wstring name, Control* parent);
+  ~Button() override;
+
+  bool Default() const { return default_; }
+  void SetDefault(bool on);
+  bool Cancel() const { return cancel_; }
+  void SetCancel(bool on);
+
+  Action* GetAction() const { return action_; }
+  void SetAction(Action* action);
+  // The linked action changed.
+  void ActionChanged();
+
+  void Click() override;
+
+ private:
+  bool default_ = false;
+  bool cancel_ = false;
+  Action* action_ = nullptr;
+};
+
+}  // namespace quellon::ui

@@ -1,0 +1,50 @@
+// A text label. With AutoSize (the default) it takes the size of its text
+// as the backend measures it; a right-aligned label keeps its right edge.
+// An optional shadow copy of the text is drawn first, offset by the shadow
+// size (used for the big texts of the main window).
+#pragma once
+#include "ui/control.h"
+
+namespace quellon::ui {
+
+class Label : public Control {
+ public:
+  Label(Form& form, std::wstring name, Control* parent);
+
+  Alignment GetAlignment() const { return alignment_; }
+  void SetAlignment(Alignment a);
+  bool AutoSize() const { return autoSize_; }
+  void SetAutoSize(bool on);
+  bool WordWrap() const { return wordWrap_; }
+  void SetWordWrap(bool on);
+  // "&" marks an accelerator unless this is off.
+  bool ShowAccelChar() const { return showAccelChar_; }
+  void SetShowAccelChar(bool on);
+  const Shadow& GetShadow() const { return shadow_; }
+  void SetShadow(const Shadow& shadow);
+
+  Handler OnMouseEnter;
+  Handler OnMouseLeave;
+  bool MouseInControl() const { return mouseIn_; }
+
+  // Backend side: the pointer entered or left the label.
+  void NativeMouseEnter();
+  void NativeMouseLeave();
+
+  // Re-fits the size to the text when AutoSize is on.
+  void AdjustBounds();
+
+ protected:
+  void TextChanged() override { AdjustBounds(); }
+  void FontChanged() override { AdjustBounds(); }
+
+ private:
+  Alignment alignment_ = Alignment::Left;
+  bool autoSize_ = true;
+  bool wordWrap_ = false;
+  bool showAccelChar_ = true;
+  bool mouseIn_ = false;
+  Shadow shadow_;
+};
+
+}  // namespace quellon::ui

@@ -1,0 +1,16 @@
+// One page of a page control; it always fills its page control.
+#pragma once
+#include "ui/control.h"
+
+namespace quellon::ui {
+
+class PageControl;
+
+class TabSheet : public Control {
+ public:
+  TabSheet(Form& form, std::wstring name, PageControl& pages);
+
+  PageControl& Pages() const;
+};
+
+}  // namespace quellon::ui

@@ -1,0 +1,94 @@
+#include "ui/win32/native_window.h"
+
+#include <exception>
+#include <stdexcept>
+#include <string>
+
+#include "os/win32/win_error.h"
+#include "ui/win32/win32_backend.h"
+#include "util/text.h"
+
+namespace quellon::ui {
+
+NativeWindow::~NativeWindow() { DestroyHandle(); }
+
+void NativeWindow::RegisterOwnClass(HINSTANCE instance, const wchar_t* name, HBRUSH background,
+                                    UINT style) {
+  WNDCLASSEXW existing{};
+  existing.cbSize = sizeof(existing);
+  if (::GetClassInfoExW(instance, name, &existing)) return;
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof(wc);
+  wc.style = style;
+  wc.lpfnWndProc = &NativeWindow::StaticWndProc;
+  wc.hInstance = instance;
+  wc.hCursor = ::LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+  wc.hbrBackground = background;
+  wc.lpszClassName = name;
+  if (!::RegisterClassExW(&wc))
+    throw std::runtime_error(
+        WideToUtf8(win32::Win32Error{L"RegisterClassExW", ::GetLastError()}.Message()));
+}
+
+void NativeWindow::CreateOwn(const wchar_t* className, const wchar_t* text, DWORD style,
+                             DWORD exStyle, HWND parent, const Rect& r, UINT_PTR id) {
+  own_ = true;
+  HWND hwnd = ::CreateWindowExW(exStyle, className, text, style, r.left, r.top, r.width, r.height,
+                                parent, reinterpret_cast<HMENU>(id), backend_.Instance(), this);
+  if (!hwnd)
+    throw std::runtime_error(
+        WideToUtf8(win32::Win32Error{L"CreateWindowExW", ::GetLastError()}.Message()));
+  // hwnd_ was set in WM_NCCREATE.
+}
+
+HWND NativeWindow::CreateStandard(const wchar_t* className, const wchar_t* text, DWORD style,
+                                  DWORD exStyle, HWND parent, const Rect& r, UINT_PTR id) {
+  own_ = false;
+  hwnd_ = ::CreateWindowExW(exStyle, className, text, style, r.left, r.top, r.width, r.height,
+                            parent, reinterpret_cast<HMENU>(id), backend_.Instance(), nullptr);
+  if (!hwnd_)
+    throw std::runtime_error(WideToUtf8(
+        win32::Win32Error{std::wstring(L"CreateWindowExW ") + className, ::GetLastError()}.Message()));
+  return hwnd_;
+}
+
+void NativeWindow::DestroyHandle() {
+  HWND hwnd = hwnd_;
+  hwnd_ = nullptr;
+  if (!hwnd || !::IsWindow(hwnd)) return;
+  if (own_) {
+    if (reinterpret_cast<NativeWindow*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA)) != this) return;
+    ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+  }
+  ::DestroyWindow(hwnd);
+}
+
+LRESULT NativeWindow::WndProc(UINT msg, WPARAM wp, LPARAM lp) { return Default(msg, wp, lp); }
+
+LRESULT CALLBACK NativeWindow::StaticWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_NCCREATE) {
+    auto* cs = reinterpret_cast<CREATESTRUCTW*>(lp);
+    auto* self = static_cast<NativeWindow*>(cs->lpCreateParams);
+    if (self) {
+      self->hwnd_ = hwnd;
+      ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+  }
+  auto* self = reinterpret_cast<NativeWindow*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (!self) return ::DefWindowProcW(hwnd, msg, wp, lp);
+  if (msg == WM_NCDESTROY) {
+    ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+    self->hwnd_ = nullptr;
+    return ::DefWindowProcW(hwnd, msg, wp, lp);
+  }
+  // Handlers are the program's code; what escapes them goes to the
+  // application's error handling, never through the system's frames.
+  try {
+    return self->WndProc(msg, wp, lp);
+  } catch (...) {
+    self->backend_.ReportException(std::current_exception());
+    return 0;
+  }
+}
+
+}  // namespace quellon::ui

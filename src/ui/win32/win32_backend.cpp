@@ -1,0 +1,248 @@
+#include "ui/win32/win32_backend.h"
+
+#include <commctrl.h>
+
+#include <string>
+
+#include "ui/action.h"
+#include "ui/button.h"
+#include "ui/check_box.h"
+#include "ui/combo_box.h"
+#include "ui/edit.h"
+#include "ui/form.h"
+#include "ui/group_box.h"
+#include "ui/label.h"
+#include "ui/page_control.h"
+#include "ui/progress_bar.h"
+#include "ui/radio_button.h"
+#include "ui/spin_edit.h"
+#include "ui/time_picker.h"
+#include "ui/timer.h"
+#include "ui/win32/button_window.h"
+#include "ui/win32/check_box_window.h"
+#include "ui/win32/combo_box_window.h"
+#include "ui/win32/edit_window.h"
+#include "ui/win32/form_window.h"
+#include "ui/win32/group_box_window.h"
+#include "ui/win32/label_window.h"
+#include "ui/win32/page_control_window.h"
+#include "ui/win32/progress_bar_window.h"
+#include "ui/win32/radio_button_window.h"
+#include "ui/win32/spin_edit_window.h"
+#include "ui/win32/tab_sheet_window.h"
+#include "ui/win32/time_picker_window.h"
+#include "ui/win32/timer_window.h"
+#include "util/text.h"
+
+namespace quellon::ui {
+
+namespace {
+
+// Actions have no window.
+class NoWindowPeer final : public Peer {
+ public:
+  void Changed(Property) override {}
+};
+
+LOGFONTW ControlLogFont() {
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof(metrics);
+  if (::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0))
+    return metrics.lfMessageFont;
+  LOGFONTW lf{};
+  ::GetObjectW(::GetStockObject(DEFAULT_GUI_FONT), sizeof(lf), &lf);
+  return lf;
+}
+
+}  // namespace
+
+COLORREF ResolveColor(Color color, int defaultIndex) {
+  if (color == kDefaultColor) return ::GetSysColor(defaultIndex);
+  if (IsSystemColor(color)) return ::GetSysColor(static_cast<int>(color & 0xFF));
+  return static_cast<COLORREF>(color);
+}
+
+Win32Backend::Win32Backend(HINSTANCE instance) : instance_(instance) {
+  LOGFONTW lf = ControlLogFont();
+  controlFont_.reset(::CreateFontIndirectW(&lf));
+  HBRUSH face = ::GetSysColorBrush(COLOR_BTNFACE);
+  NativeWindow::RegisterOwnClass(instance_, LabelWindow::kClassName, nullptr);
+  NativeWindow::RegisterOwnClass(instance_, GroupBoxWindow::kClassName, nullptr);
+  NativeWindow::RegisterOwnClass(instance_, PageControlWindow::kClassName, face);
+  NativeWindow::RegisterOwnClass(instance_, TabSheetWindow::kClassName, face);
+  NativeWindow::RegisterOwnClass(instance_, TimerWindow::kClassName, nullptr);
+}
+
+Win32Backend::~Win32Backend() = default;
+
+HFONT Win32Backend::ControlFont() const {
+  return controlFont_ ? static_cast<HFONT>(controlFont_.get())
+                      : static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
+}
+
+win32::UniqueGdiObject Win32Backend::MakeFont(const Font& font) const {
+  if (font.height <= 0 && !font.bold) return win32::UniqueGdiObject();
+  LOGFONTW lf = ControlLogFont();
+  if (font.height > 0) lf.lfHeight = -font.height;
+  if (font.bold) lf.lfWeight = FW_BOLD;
+  return win32::UniqueGdiObject(::CreateFontIndirectW(&lf));
+}
+
+const wchar_t* Win32Backend::FormClass(const std::wstring& className, HBRUSH background) {
+  const wchar_t* name = className.empty() ? L"QuellonForm" : className.c_str();
+  NativeWindow::RegisterOwnClass(instance_, name, background, CS_DBLCLKS);
+  return name;
+}
+
+DWORD Win32Backend::FormStyle(const Form& form) {
+  DWORD style = WS_CLIPCHILDREN;
+  switch (form.Border()) {
+    case BorderStyle::None: style |= WS_POPUP; break;
+    case BorderStyle::Sizeable: style |= WS_OVERLAPPED | WS_CAPTION | WS_THICKFRAME; break;
+    case BorderStyle::Single:
+    case BorderStyle::Dialog:
+    case BorderStyle::ToolWindow: style |= WS_OVERLAPPED | WS_CAPTION; break;
+  }
+  if (form.Border() != BorderStyle::None) {
+    unsigned icons = form.BorderIcons();
+    if (icons & kSystemMenu) style |= WS_SYSMENU;
+    if (form.Border() != BorderStyle::Dialog && form.Border() != BorderStyle::ToolWindow) {
+      if (icons & kMinimizeBox) style |= WS_MINIMIZEBOX;
+      if (icons & kMaximizeBox) style |= WS_MAXIMIZEBOX;
+    }
+  }
+  return style;
+}
+
+DWORD Win32Backend::FormExStyle(const Form& form) {
+  DWORD ex = WS_EX_CONTROLPARENT | WS_EX_APPWINDOW;
+  if (form.Border() == BorderStyle::Dialog) ex |= WS_EX_DLGMODALFRAME;
+  if (form.Border() == BorderStyle::ToolWindow) ex = (ex & ~WS_EX_APPWINDOW) | WS_EX_TOOLWINDOW;
+  return ex;
+}
+
+std::unique_ptr<Peer> Win32Backend::CreatePeer(Component& c) {
+  switch (c.Kind()) {
+    case ControlKind::Form: return std::make_unique<FormWindow>(*this, static_cast<Form&>(c));
+    case ControlKind::Label: return std::make_unique<LabelWindow>(*this, static_cast<Label&>(c));
+    case ControlKind::Button: return std::make_unique<ButtonWindow>(*this, static_cast<Button&>(c));
+    case ControlKind::CheckBox: return std::make_unique<CheckBoxWindow>(*this, static_cast<CheckBox&>(c));
+    case ControlKind::RadioButton:
+      return std::make_unique<RadioButtonWindow>(*this, static_cast<RadioButton&>(c));
+    case ControlKind::GroupBox: return std::make_unique<GroupBoxWindow>(*this, static_cast<GroupBox&>(c));
+    case ControlKind::PageControl:
+      return std::make_unique<PageControlWindow>(*this, static_cast<PageControl&>(c));
+    case ControlKind::TabSheet: return std::make_unique<TabSheetWindow>(*this, static_cast<TabSheet&>(c));
+    case ControlKind::ComboBox: return std::make_unique<ComboBoxWindow>(*this, static_cast<ComboBox&>(c));
+    case ControlKind::Edit: return std::make_unique<EditWindow>(*this, static_cast<Edit&>(c));
+    case ControlKind::SpinEdit: return std::make_unique<SpinEditWindow>(*this, static_cast<SpinEdit&>(c));
+    case ControlKind::TimePicker:
+      return std::make_unique<TimePickerWindow>(*this, static_cast<TimePicker&>(c));
+    case ControlKind::ProgressBar:
+      return std::make_unique<ProgressBarWindow>(*this, static_cast<ProgressBar&>(c));
+    case ControlKind::Timer: return std::make_unique<TimerWindow>(*this, static_cast<Timer&>(c));
+    case ControlKind::Action: return std::make_unique<NoWindowPeer>();
+  }
+  return std::make_unique<NoWindowPeer>();
+}
+
+Extent Win32Backend::MeasureText(const std::wstring& text, const Font& font) {
+  win32::UniqueGdiObject own = MakeFont(font);
+  HFONT hfont = own ? static_cast<HFONT>(own.get()) : ControlFont();
+  win32::ScopedGetDc dc(nullptr);
+  win32::ScopedSelectObject select(dc.get(), hfont);
+  RECT r{0, 0, 0, 0};
+  ::DrawTextW(dc.get(), text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | DT_EXPANDTABS);
+  return {r.right - r.left, r.bottom - r.top};
+}
+
+Extent Win32Backend::FrameExtent(const Form& form) {
+  RECT r{0, 0, 100, 100};
+  ::AdjustWindowRectEx(&r, FormStyle(form), FALSE, FormExStyle(form));
+  return {r.right - r.left - 100, r.bottom - r.top - 100};
+}
+
+Rect Win32Backend::WorkArea() {
+  RECT r{0, 0, 800, 600};
+  ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &r, 0);
+  return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+void Win32Backend::Register(HWND hwnd, WindowPeer* peer) {
+  if (hwnd) peers_[hwnd] = peer;
+}
+
+void Win32Backend::Unregister(HWND hwnd) { peers_.erase(hwnd); }
+
+WindowPeer* Win32Backend::PeerOf(HWND hwnd) const {
+  auto it = peers_.find(hwnd);
+  return it == peers_.end() ? nullptr : it->second;
+}
+
+bool Win32Backend::RouteKey(const MSG& msg) {
+  if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN) return false;
+  HWND root = ::GetAncestor(msg.hwnd, GA_ROOT);
+  auto* peer = dynamic_cast<FormWindow*>(PeerOf(root));
+  if (!peer) return false;
+  unsigned shift = kNoShift;
+  if (::GetKeyState(VK_SHIFT) < 0) shift |= kShift;
+  if (::GetKeyState(VK_CONTROL) < 0) shift |= kCtrl;
+  if (::GetKeyState(VK_MENU) < 0) shift |= kAlt;
+  try {
+    return static_cast<Form&>(peer->GetControl()).ShortCut(static_cast<int>(msg.wParam), shift);
+  } catch (...) {
+    ReportException(std::current_exception());
+    return true;
+  }
+}
+
+void Win32Backend::Dispatch(MSG& msg) {
+  if (RouteKey(msg)) return;
+  // Tab, arrows, Enter and Escape work in our forms as in dialogs.
+  HWND root = msg.hwnd ? ::GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+  if (root && dynamic_cast<FormWindow*>(PeerOf(root)) && ::IsDialogMessageW(root, &msg)) return;
+  ::TranslateMessage(&msg);
+  ::DispatchMessageW(&msg);
+}
+
+void Win32Backend::ProcessMessages() {
+  MSG msg;
+  while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) {
+      // Leave it for the main loop.
+      ::PostQuitMessage(static_cast<int>(msg.wParam));
+      return;
+    }
+    Dispatch(msg);
+  }
+}
+
+int Win32Backend::Run(Form& mainForm) {
+  mainForm_ = &mainForm;
+  MSG msg{};
+  int code = 0;
+  if (mainForm.HandleAllocated() && !mainForm.WindowsDestroyed()) {
+    while (::GetMessageW(&msg, nullptr, 0, 0) > 0) Dispatch(msg);
+    code = msg.message == WM_QUIT ? static_cast<int>(msg.wParam) : 0;
+  }
+  mainForm_ = nullptr;
+  return code;
+}
+
+void Win32Backend::Post(Form& form, const Message& m) {
+  ::PostMessageW(reinterpret_cast<HWND>(form.NativeHandle()), m.msg, m.wparam, m.lparam);
+}
+
+void Win32Backend::DefaultException(std::exception_ptr error) {
+  std::wstring text = L"Unknown error.";
+  try {
+    std::rethrow_exception(error);
+  } catch (const std::exception& e) {
+    text = Utf8ToWide(e.what());
+  } catch (...) {
+  }
+  HWND owner = mainForm_ ? reinterpret_cast<HWND>(mainForm_->NativeHandle()) : nullptr;
+  ::MessageBoxW(owner, text.c_str(), L"Error", MB_OK | MB_ICONERROR);
+}
+
+}  // namespace quellon::ui
