@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -69,6 +70,9 @@ class UiContract : public ::testing::TestWithParam<UiContractParam> {
   std::unique_ptr<UiDriver> driver;
   std::unique_ptr<ui::Form> form;
 };
+
+// Shown in test names and messages.
+inline void PrintTo(const UiContractParam& p, std::ostream* os) { *os << p.name; }
 
 std::string UiContractName(const ::testing::TestParamInfo<UiContractParam>& info);
 

@@ -1,0 +1,267 @@
+// The control layer on the Win32 backend: the contract suite driven
+// through real window messages, and the main window as the system sees it.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "app/yarb_form.h"
+#include "contract/ui_contract.h"
+#include "ui/check_box.h"
+#include "ui/radio_button.h"
+#include "ui/win32/win32_backend.h"
+#include "util/text.h"
+
+namespace quellon::test {
+namespace {
+
+HWND H(const ui::Component& c) { return reinterpret_cast<HWND>(c.NativeHandle()); }
+
+std::wstring TextOf(HWND hwnd) {
+  int n = ::GetWindowTextLengthW(hwnd);
+  std::wstring text(static_cast<size_t>(n) + 1, L'\0');
+  text.resize(static_cast<size_t>(::GetWindowTextW(hwnd, &text[0], n + 1)));
+  return text;
+}
+
+void InitControls() {
+  INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_STANDARD_CLASSES | ICC_DATE_CLASSES | ICC_TAB_CLASSES |
+                                            ICC_PROGRESS_CLASS | ICC_UPDOWN_CLASS};
+  ::InitCommonControlsEx(&icc);
+}
+
+class Win32Driver final : public UiDriver {
+ public:
+  Win32Driver() : backend_((InitControls(), ::GetModuleHandleW(nullptr))) {}
+
+  ui::Backend& GetBackend() override { return backend_; }
+
+  void UserClick(ui::Control& c) override {
+    if (c.Kind() == ui::ControlKind::Label)
+      ::SendMessageW(H(c), WM_LBUTTONUP, 0, MAKELPARAM(1, 1));
+    else
+      ::SendMessageW(H(c), BM_CLICK, 0, 0);
+    backend_.ProcessMessages();
+  }
+
+  void UserType(ui::Control& c, const std::wstring& text) override {
+    if (c.Kind() == ui::ControlKind::ComboBox) {
+      // Keystrokes into the box's edit field: the box reports each one.
+      HWND field = ::FindWindowExW(H(c), nullptr, L"Edit", nullptr);
+      ASSERT_NE(field, nullptr);
+      ::SendMessageW(field, EM_SETSEL, 0, -1);
+      for (wchar_t ch : text) ::SendMessageW(field, WM_CHAR, ch, 1);
+    } else {
+      ::SetWindowTextW(H(c), text.c_str());
+    }
+    backend_.ProcessMessages();
+  }
+
+  void UserChoose(ui::ComboBox& combo, int index) override {
+    HWND h = H(combo);
+    ::SendMessageW(h, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    ::SendMessageW(::GetParent(h), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(h), CBN_SELCHANGE),
+                   reinterpret_cast<LPARAM>(h));
+    backend_.ProcessMessages();
+  }
+
+  void UserPickTime(ui::TimePicker& picker, int64_t ms) override {
+    HWND h = H(picker);
+    NMDATETIMECHANGE change{};
+    change.nmhdr.hwndFrom = h;
+    change.nmhdr.idFrom = static_cast<UINT_PTR>(::GetDlgCtrlID(h));
+    change.nmhdr.code = DTN_DATETIMECHANGE;
+    change.dwFlags = GDT_VALID;
+    change.st = {2001, 2, 0, 3, static_cast<WORD>(ms / 3600000), static_cast<WORD>(ms / 60000 % 60),
+                 static_cast<WORD>(ms / 1000 % 60), static_cast<WORD>(ms % 1000)};
+    ::SendMessageW(h, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&change.st));
+    ::SendMessageW(::GetParent(h), WM_NOTIFY, change.nmhdr.idFrom, reinterpret_cast<LPARAM>(&change));
+    backend_.ProcessMessages();
+  }
+
+  void UserStep(ui::SpinEdit& spin, int direction) override {
+    HWND parent = ::GetParent(H(spin));
+    HWND arrows = ::FindWindowExW(parent, nullptr, UPDOWN_CLASSW, nullptr);
+    ASSERT_NE(arrows, nullptr);
+    NMUPDOWN change{};
+    change.hdr.hwndFrom = arrows;
+    change.hdr.idFrom = static_cast<UINT_PTR>(::GetDlgCtrlID(arrows));
+    change.hdr.code = UDN_DELTAPOS;
+    change.iPos = 50;
+    change.iDelta = direction;
+    ::SendMessageW(parent, WM_NOTIFY, change.hdr.idFrom, reinterpret_cast<LPARAM>(&change));
+    backend_.ProcessMessages();
+  }
+
+  void UserLeave(ui::Edit& edit, ui::Control& next) override {
+    ::SetFocus(H(edit));
+    ::SetFocus(H(next));
+    backend_.ProcessMessages();
+  }
+
+  void UserPressKey(ui::Form& form, int key) override {
+    HWND focus = ::GetFocus();
+    HWND target = focus && ::GetAncestor(focus, GA_ROOT) == H(form) ? focus : H(form);
+    ::PostMessageW(target, WM_KEYDOWN, static_cast<WPARAM>(key), 1);
+    ::PostMessageW(target, WM_KEYUP, static_cast<WPARAM>(key), 0xC0000001);
+    backend_.ProcessMessages();
+  }
+
+  void UserClose(ui::Form& form) override {
+    ::SendMessageW(H(form), WM_CLOSE, 0, 0);
+    backend_.ProcessMessages();
+  }
+
+  void LetTimePass(int ms) override {
+    DWORD start = ::GetTickCount();
+    backend_.ProcessMessages();
+    for (;;) {
+      DWORD passed = ::GetTickCount() - start;
+      if (passed >= static_cast<DWORD>(ms)) break;
+      ::MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(ms) - passed, QS_ALLINPUT);
+      backend_.ProcessMessages();
+    }
+  }
+
+  std::wstring ShownText(ui::Control& c) override { return TextOf(H(c)); }
+  bool ShownVisible(ui::Control& c) override { return H(c) && ::IsWindowVisible(H(c)); }
+  bool ShownEnabled(ui::Control& c) override { return H(c) && ::IsWindowEnabled(H(c)); }
+  bool ShownChecked(ui::Control& c) override {
+    return ::SendMessageW(H(c), BM_GETCHECK, 0, 0) == BST_CHECKED;
+  }
+  ui::Rect ShownBounds(ui::Control& c) override {
+    RECT r{};
+    ::GetWindowRect(H(c), &r);
+    ::MapWindowPoints(HWND_DESKTOP, ::GetParent(H(c)), reinterpret_cast<POINT*>(&r), 2);
+    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+  }
+  bool WindowExists(ui::Form& form) override { return H(form) && ::IsWindow(H(form)); }
+
+ private:
+  ui::Win32Backend backend_;
+};
+
+INSTANTIATE_TEST_SUITE_P(Win32, UiContract,
+                         ::testing::Values(UiContractParam{
+                             "Win32", [] { return std::unique_ptr<UiDriver>(new Win32Driver); }}),
+                         UiContractName);
+
+// The main window as the system and other programs see it.
+class MainWindowWin32 : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    InitControls();
+    backend = std::make_unique<ui::Win32Backend>(::GetModuleHandleW(nullptr));
+    form = std::make_unique<app::TYARBForm>(*backend);
+    form->Show();
+    backend->ProcessMessages();
+  }
+  HWND Window() const { return H(*form); }
+
+  std::unique_ptr<ui::Win32Backend> backend;
+  std::unique_ptr<app::TYARBForm> form;
+};
+
+TEST_F(MainWindowWin32, FixedSingleBorderWithSystemMenuAndMinimiseOnly) {
+  LONG style = ::GetWindowLongW(Window(), GWL_STYLE);
+  EXPECT_TRUE(style & WS_CAPTION);
+  EXPECT_TRUE(style & WS_SYSMENU);
+  EXPECT_TRUE(style & WS_MINIMIZEBOX);
+  EXPECT_FALSE(style & WS_MAXIMIZEBOX);
+  EXPECT_FALSE(style & WS_THICKFRAME);
+  EXPECT_FALSE(style & WS_CHILD);
+  EXPECT_TRUE(::IsWindowVisible(Window()));
+  wchar_t cls[64] = {};
+  ::GetClassNameW(Window(), cls, 64);
+  EXPECT_STREQ(cls, L"TYARBForm");
+  EXPECT_EQ(TextOf(Window()), L"ZUB");
+  EXPECT_EQ(::FindWindowW(L"TYARBForm", L"ZUB"), Window());
+}
+
+TEST_F(MainWindowWin32, ClientAreaIs339By257) {
+  RECT r{};
+  ::GetClientRect(Window(), &r);
+  EXPECT_EQ(r.right - r.left, 339);
+  EXPECT_EQ(r.bottom - r.top, 257);
+  // The form's own idea of its outer size agrees with the window's.
+  RECT w{};
+  ::GetWindowRect(Window(), &w);
+  EXPECT_EQ(w.right - w.left, form->Width());
+  EXPECT_EQ(w.bottom - w.top, form->Height());
+}
+
+struct ChildWindow {
+  std::wstring text;
+  std::wstring cls;
+  bool visible;
+};
+
+BOOL CALLBACK CollectChild(HWND hwnd, LPARAM lp) {
+  wchar_t cls[64] = {};
+  ::GetClassNameW(hwnd, cls, 64);
+  reinterpret_cast<std::vector<ChildWindow>*>(lp)->push_back(
+      {TextOf(hwnd), cls, ::IsWindowVisible(hwnd) != FALSE});
+  return TRUE;
+}
+
+TEST_F(MainWindowWin32, ChildWindowsCarryTheCaptionsTheUserSees) {
+  std::vector<ChildWindow> children;
+  ::EnumChildWindows(Window(), &CollectChild, reinterpret_cast<LPARAM>(&children));
+  auto find = [&](const std::wstring& text, const std::wstring& cls) -> const ChildWindow* {
+    for (const ChildWindow& c : children)
+      if (c.text == text && UpperCase(c.cls) == UpperCase(cls)) return &c;
+    return nullptr;
+  };
+  struct Expected {
+    const wchar_t* text;
+    const wchar_t* cls;
+    bool visible;
+  };
+  const Expected expected[] = {
+      {L"Begin", L"Button", true},
+      {L"Cancel", L"Button", false},
+      {L"<< click here", L"QuellonLabel", true},
+      {L"Quellon", L"QuellonLabel", true},
+      {L"When specified period elapses", L"Button", true},
+      {L"When the computer is idle for specifed period", L"Button", true},
+      {L"At specified time", L"Button", true},
+      {L"When specified application closes", L"Button", true},
+      {L"When applications stop playing sounds", L"Button", true},
+      {L"Time", L"QuellonGroupBox", true},
+      {L"Refresh", L"Button", true},
+      {L"Time remaining to shutdown:", L"QuellonLabel", false},
+      {L"00:00:00", L"QuellonLabel", false},
+      {L"Application to be closed:", L"QuellonLabel", false},
+      {L"Waiting for closing application:", L"QuellonLabel", false},
+      {L"Last closed application:", L"Static", false},
+  };
+  for (const Expected& e : expected) {
+    const ChildWindow* c = find(e.text, e.cls);
+    ASSERT_NE(c, nullptr) << WideToUtf8(e.text);
+    EXPECT_EQ(c->visible, e.visible) << WideToUtf8(e.text);
+  }
+}
+
+TEST_F(MainWindowWin32, TriggerRadioButtonsShowTheirStateAndAnswerClicks) {
+  EXPECT_EQ(::SendMessageW(H(*form->cbPeriodOfTime), BM_GETCHECK, 0, 0), BST_CHECKED);
+  ::SendMessageW(H(*form->cbTime), BM_CLICK, 0, 0);
+  EXPECT_TRUE(form->cbTime->Checked());
+  EXPECT_FALSE(form->cbPeriodOfTime->Checked());
+  EXPECT_EQ(::SendMessageW(H(*form->cbPeriodOfTime), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+}
+
+TEST_F(MainWindowWin32, ClosingTheMainWindowEndsTheMessageLoop) {
+  HWND window = Window();
+  form->Post(WM_CLOSE);
+  int code = backend->Run(*form);
+  EXPECT_EQ(code, 0);
+  EXPECT_TRUE(form->WindowsDestroyed());
+  EXPECT_FALSE(::IsWindow(window));
+}
+
+}  // namespace
+}  // namespace quellon::test
