@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "ui/types.h"
 
@@ -51,6 +52,14 @@ class Backend {
   virtual void ProcessMessages() = 0;
   // Queues a message for the form; delivered by the message loop.
   virtual void Post(Form& form, const Message& message) = 0;
+  // Runs the message loop while the modal form is open: until it has a
+  // modal result, is hidden or its windows are gone.
+  virtual void RunModal(Form& form) = 0;
+
+  // Every form built on this backend, oldest first.
+  const std::vector<Form*>& Forms() const { return forms_; }
+  void FormCreated(Form* form) { forms_.push_back(form); }
+  void FormGone(Form* form);
 
   // Where an exception from a handler that the system called ends up (the
   // application's default error handling). Without a handler the backend
@@ -65,6 +74,17 @@ class Backend {
 
  protected:
   virtual void DefaultException(std::exception_ptr error) = 0;
+
+ private:
+  std::vector<Form*> forms_;
 };
+
+inline void Backend::FormGone(Form* form) {
+  for (auto it = forms_.begin(); it != forms_.end(); ++it)
+    if (*it == form) {
+      forms_.erase(it);
+      return;
+    }
+}
 
 }  // namespace quellon::ui

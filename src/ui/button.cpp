@@ -1,6 +1,7 @@
 #include "ui/button.h"
 
 #include "ui/action.h"
+#include "ui/form.h"
 
 namespace quellon::ui {
 
@@ -39,6 +40,7 @@ void Button::ActionChanged() {
 
 void Button::Click() {
   if (!Enabled()) return;
+  if (modalResult_ != 0) OwnerForm().SetModalResult(modalResult_);
   if (action_) {
     action_->Execute();
     return;

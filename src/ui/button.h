@@ -17,6 +17,10 @@ class Button : public Control {
   void SetDefault(bool on);
   bool Cancel() const { return cancel_; }
   void SetCancel(bool on);
+  // A click sets this result on the form (before OnClick, which may take
+  // it back); 0: none.
+  int GetModalResult() const { return modalResult_; }
+  void SetModalResult(int result) { modalResult_ = result; }
 
   Action* GetAction() const { return action_; }
   void SetAction(Action* action);
@@ -28,6 +32,7 @@ class Button : public Control {
  private:
   bool default_ = false;
   bool cancel_ = false;
+  int modalResult_ = 0;
   Action* action_ = nullptr;
 };
 

@@ -30,7 +30,8 @@ struct ControlSpec {
   int tabOrder = -1;       // -1: after the siblings created before it
   int tag = 0;
   unsigned flags = 0;
-  // Timer: interval in ms; action: shortcut key; spin edit: initial value.
+  // Timer: interval in ms; action: shortcut key; spin edit: initial value;
+  // button: modal result.
   int value = 0;
   Font font = {};
   Shadow shadow = {};

@@ -36,11 +36,18 @@ Form::Form(Backend& backend, const FormSpec& spec)
   int height = clientHeight_ + frame.height;
   SetBounds({work.left + (work.width - width) / 2, work.top + (work.height - height) / 2, width,
              height});
-  CreatePeer();
+  backend.FormCreated(this);
+  try {
+    CreatePeer();
+  } catch (...) {
+    backend.FormGone(this);
+    throw;
+  }
 }
 
 Form::~Form() {
   DestroyWindows();
+  backend_->FormGone(this);
   // Children before the containers made before them.
   while (!components_.empty()) components_.pop_back();
 }
@@ -127,6 +134,7 @@ Component& Form::CreateComponent(const ControlSpec& spec) {
         auto* b = static_cast<Button*>(control);
         b->SetDefault((spec.flags & kDefault) != 0);
         b->SetCancel((spec.flags & kCancel) != 0);
+        b->SetModalResult(spec.value);
         break;
       }
       case ControlKind::CheckBox:
@@ -248,12 +256,44 @@ bool Form::ShortCut(int key, unsigned shift) {
   return false;
 }
 
+int Form::ShowModal() {
+  if (modal_ || windowsDestroyed_) throw std::logic_error("ui: " + WideToUtf8(Name()) + " cannot be shown modally");
+  std::vector<Form*> disabled;
+  for (Form* f : backend_->Forms())
+    if (f != this && f->Enabled() && f->HandleAllocated()) {
+      f->SetEnabled(false);
+      disabled.push_back(f);
+    }
+  modal_ = true;
+  modalResult_ = mrNone;
+  auto finish = [&] {
+    modal_ = false;
+    if (!windowsDestroyed_) Hide();
+    for (Form* f : disabled) f->SetEnabled(true);
+  };
+  try {
+    Show();
+    backend_->RunModal(*this);
+  } catch (...) {
+    finish();
+    throw;
+  }
+  finish();
+  if (modalResult_ == mrNone) modalResult_ = mrCancel;
+  return modalResult_;
+}
+
 void Form::Close() {
   if (windowsDestroyed_) return;
   bool canClose = true;
   if (OnCloseQuery) OnCloseQuery(canClose);
   if (!canClose) return;
   Run(OnClose);
+  if (modal_) {
+    // A modal form closes into its result and stays for the caller.
+    if (modalResult_ == mrNone) modalResult_ = mrCancel;
+    return;
+  }
   DestroyWindows();
 }
 

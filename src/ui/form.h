@@ -21,6 +21,10 @@ enum class BorderStyle { Sizeable, Single, Dialog, ToolWindow, None };
 enum BorderIcon : unsigned { kSystemMenu = 1, kMinimizeBox = 2, kMaximizeBox = 4 };
 enum class WindowState { Normal, Minimized };
 
+// Results of a modal form, numbered as the system's dialog results.
+enum ModalResult : int { mrNone = 0, mrOk = 1, mrCancel = 2, mrAbort = 3, mrRetry = 4, mrIgnore = 5,
+                         mrYes = 6, mrNo = 7 };
+
 struct FormSpec {
   const wchar_t* className;  // the window class, seen by other programs
   const wchar_t* name;
@@ -86,6 +90,16 @@ class Form : public Control {
   bool DialogKey(int key);
   bool ShortCut(int key, unsigned shift);
 
+  // Modal use: shows the form over the program's other forms, which are
+  // disabled meanwhile, and runs the message loop until a modal result is
+  // set (by the code, or by a button with a modal result); then hides the
+  // form and returns the result. Closing a modal form gives mrCancel and
+  // only hides it.
+  int ShowModal();
+  int GetModalResult() const { return modalResult_; }
+  void SetModalResult(int result) { modalResult_ = result; }
+  bool Modal() const { return modal_; }
+
   // Closing.
   void Close();
   std::function<void(bool& canClose)> OnCloseQuery;
@@ -124,6 +138,8 @@ class Form : public Control {
   WindowState windowState_ = WindowState::Normal;
   Control* focused_ = nullptr;
   bool windowsDestroyed_ = false;
+  bool modal_ = false;
+  int modalResult_ = mrNone;
   std::vector<std::unique_ptr<Component>> components_;
   std::map<std::wstring, Component*> byName_;
 };

@@ -412,6 +412,53 @@ TEST_P(UiContract, CloseAsksFirstThenDestroysTheWindows) {
   EXPECT_EQ(destroyed, 1);
 }
 
+TEST_P(UiContract, ModalFormHoldsTheOthersUntilItHasAResult) {
+  const FormSpec spec = {L"QuellonContractDialog", L"Dialog", L"Dialog", 200, 80, BorderStyle::Dialog,
+                         kSystemMenu, false};
+  const ControlSpec controls[] = {
+      {ControlKind::Button, L"dok", nullptr, L"OK", {10, 40, 75, 25}, -1, 0, kDefault, mrOk},
+      {ControlKind::Button, L"dcancel", nullptr, L"Cancel", {100, 40, 75, 25}, -1, 0, kCancel, mrCancel},
+  };
+  Form dialog(driver->GetBackend(), spec);
+  dialog.CreateControls(controls);
+  // The user acts once the dialog is open: a message posted before it
+  // opens is handled by its modal loop.
+  std::function<void()> act;
+  bool ownerEnabled = true;
+  bool dialogShown = false;
+  dialog.OnMessage = [&](const Message& m, intptr_t& result) {
+    if (m.msg != kWmUser + 7) return false;
+    ownerEnabled = driver->ShownEnabled(*form);
+    dialogShown = driver->ShownVisible(dialog);
+    act();
+    result = 0;
+    return true;
+  };
+  struct Case {
+    const char* how;
+    std::function<void()> act;
+    int result;
+  };
+  const Case cases[] = {
+      {"OK button", [&] { driver->UserClick(dialog.Get<Button>(L"dok")); }, mrOk},
+      {"Escape", [&] { driver->UserPressKey(dialog, keys::kEscape); }, mrCancel},
+      {"close button", [&] { driver->UserClose(dialog); }, mrCancel},
+      {"result set by code", [&] { dialog.SetModalResult(mrRetry); }, mrRetry},
+  };
+  for (const Case& c : cases) {
+    act = c.act;
+    ownerEnabled = true;
+    dialogShown = false;
+    dialog.Post(kWmUser + 7);
+    EXPECT_EQ(dialog.ShowModal(), c.result) << c.how;
+    EXPECT_FALSE(ownerEnabled) << c.how;
+    EXPECT_TRUE(dialogShown) << c.how;
+    EXPECT_TRUE(driver->ShownEnabled(*form)) << c.how;
+    EXPECT_FALSE(driver->ShownVisible(dialog)) << c.how;
+    EXPECT_TRUE(driver->WindowExists(dialog)) << c.how;
+  }
+}
+
 TEST_P(UiContract, MovedControlShowsOnItsNewParent) {
   auto& onB = Get<Label>(L"onB");
   onB.SetParent(Get<TabSheet>(L"pageA"));

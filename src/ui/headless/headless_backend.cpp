@@ -148,6 +148,21 @@ void HeadlessBackend::FireDueTimers() {
   }
 }
 
+void HeadlessBackend::RunModal(Form& form) {
+  auto open = [&] {
+    return form.GetModalResult() == mrNone && form.Visible() && !form.WindowsDestroyed();
+  };
+  ProcessMessages();
+  if (open() && OnModal) {
+    try {
+      OnModal(form);
+    } catch (...) {
+      ReportException(std::current_exception());
+    }
+    ProcessMessages();
+  }
+}
+
 void HeadlessBackend::ProcessMessages() {
   DeliverMessages();
   FireDueTimers();

@@ -11,6 +11,7 @@
 #pragma once
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -33,6 +34,11 @@ class HeadlessBackend final : public Backend {
   Rect WorkArea() override { return {0, 0, 1280, 1024}; }
   void ProcessMessages() override;
   void Post(Form& form, const Message& message) override;
+  // The messages run; then, while the form still waits for a result, the
+  // test's OnModal plays the user of the modal form. Without a result by
+  // then the form closes as cancelled.
+  void RunModal(Form& form) override;
+  std::function<void(Form& form)> OnModal;
 
   static constexpr int kControlFontHeight = 13;
   size_t PendingMessages() const { return queue_.size(); }

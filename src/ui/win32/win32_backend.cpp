@@ -229,6 +229,19 @@ int Win32Backend::Run(Form& mainForm) {
   return code;
 }
 
+void Win32Backend::RunModal(Form& form) {
+  MSG msg{};
+  while (form.GetModalResult() == mrNone && form.Visible() && !form.WindowsDestroyed()) {
+    BOOL got = ::GetMessageW(&msg, nullptr, 0, 0);
+    if (got <= 0) {
+      // The program is ending: leave the quit for the main loop.
+      if (got == 0) ::PostQuitMessage(static_cast<int>(msg.wParam));
+      return;
+    }
+    Dispatch(msg);
+  }
+}
+
 void Win32Backend::Post(Form& form, const Message& m) {
   ::PostMessageW(reinterpret_cast<HWND>(form.NativeHandle()), m.msg, m.wparam, m.lparam);
 }

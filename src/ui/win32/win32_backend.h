@@ -27,6 +27,7 @@ class Win32Backend final : public Backend {
   Rect WorkArea() override;
   void ProcessMessages() override;
   void Post(Form& form, const Message& message) override;
+  void RunModal(Form& form) override;
 
   // Runs the message loop until the main form's window is destroyed;
   // returns the exit code of WM_QUIT.
