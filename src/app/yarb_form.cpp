@@ -1,5 +1,8 @@
 #include "app/yarb_form.h"
 
+#include "app/process_values.h"
+#include "app/watch_controller.h"
+
 #include "app/main_window_layout.h"
 
 namespace quellon::app {
@@ -100,15 +103,29 @@ ui::RadioButton* TYARBForm::TriggerButton(int tag) const {
   return nullptr;
 }
 
-// Seams: the watch controller, the presentation, the time entry and the
-// start-up fill these in.
-void TYARBForm::btnStartClick(ui::Control*) {}
-void TYARBForm::Second() {}
-void TYARBForm::cbPeriodOfTimeClick() {}
-void TYARBForm::cbComputerIdleClick() {}
-void TYARBForm::cbTimeClick() {}
-void TYARBForm::cbMonitoredAppClick() {}
-void TYARBForm::cbNoSoundClick() {}
+// The watch, the triggers and the start-up are the controller's; the
+// presentation's handlers are seams its own part fills in.
+void TYARBForm::btnStartClick(ui::Control* sender) {
+  if (controller_) controller_->btnStartClick(sender);
+}
+void TYARBForm::Second() {
+  if (controller_) controller_->Second();
+}
+void TYARBForm::cbPeriodOfTimeClick() {
+  if (controller_) controller_->cbPeriodOfTimeClick();
+}
+void TYARBForm::cbComputerIdleClick() {
+  if (controller_) controller_->cbComputerIdleClick();
+}
+void TYARBForm::cbTimeClick() {
+  if (controller_) controller_->cbTimeClick();
+}
+void TYARBForm::cbMonitoredAppClick() {
+  if (controller_) controller_->cbMonitoredAppClick();
+}
+void TYARBForm::cbNoSoundClick() {
+  if (controller_) controller_->cbNoSoundClick();
+}
 void TYARBForm::cbxMonitoredAppChange() {}
 void TYARBForm::actAdvencedExecute() {}
 void TYARBForm::actShowHelpExecute() {}
@@ -123,7 +140,12 @@ void TYARBForm::lblTip1MouseEnter() {}
 void TYARBForm::lblTip1MouseLeave() {}
 void TYARBForm::lblProgramNameClick() {}
 void TYARBForm::FormCloseQuery(bool&) {}
-void TYARBForm::FormDestroy() {}
+void TYARBForm::FormDestroy() {
+  if (!controller_) return;
+  controller_->StopCountdown();
+  controller_->StopDetectors();
+  if (!controller_->FSystemIsClosing && InstanceNumber() > 0) controller_->SaveWindowPosition();
+}
 void TYARBForm::AppMinimize() {}
 
 // Exit closes the main window, which ends the program.

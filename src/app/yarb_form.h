@@ -18,6 +18,8 @@
 
 namespace quellon::app {
 
+class WatchController;
+
 class TYARBForm : public ui::Form {
  public:
   explicit TYARBForm(ui::Backend& backend);
@@ -96,7 +98,12 @@ class TYARBForm : public ui::Form {
   void FormDestroy();
   void AppMinimize();
 
+  // The controller that runs the handlers above; none: they do nothing.
+  void AttachController(WatchController* controller) { controller_ = controller; }
+  WatchController* Controller() const { return controller_; }
+
  private:
+  WatchController* controller_ = nullptr;
   void BindControls();
   void BindHandlers();
 };
