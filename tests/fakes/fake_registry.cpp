@@ -158,7 +158,12 @@ class FakeRegKey final : public os::RegKey {
   RegAccess access_;
 };
 
-FakeRegistry::FakeRegistry() {
+FakeRegistry::FakeRegistry() { Reset(); }
+
+void FakeRegistry::Reset() {
+  for (auto& r : roots_) r.second->MarkDeleted();
+  roots_.clear();
+  failures_.clear();
   for (RootKey r : {RootKey::ClassesRoot, RootKey::CurrentUser, RootKey::LocalMachine,
                     RootKey::Users, RootKey::PerformanceData, RootKey::CurrentConfig,
                     RootKey::DynData})

@@ -33,6 +33,9 @@ class FakeRegistry final : public os::Registry {
   void FailOn(os::RootKey root, const std::wstring& path, Op op,
               uint32_t code = os::kRegErrAccessDenied);
   void ClearFailures();
+  // Back to empty root keys and no failures; keys still open fail from now
+  // on as keys that were deleted.
+  void Reset();
 
   struct Node;
 

@@ -1,0 +1,7 @@
+#include "settings/hibernation.h"
+
+namespace quellon {
+
+bool QueryHibernationAllowed() { return false; }
+
+}  // namespace quellon
