@@ -1,14 +1,136 @@
-// ZUB.exe: the main window and the message loop.
+// ZUB.exe: the process-wide values, the logger, the instance mutex, the
+// main window with its controller, and the message loop.
 #include <windows.h>
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include <exception>
+#include <memory>
+#include <vector>
 
+#include "actions/power_api.h"
+#include "app/process_values.h"
+#include "app/watch_controller.h"
+#include "app/window_actions.h"
 #include "app/yarb_form.h"
+#include "core/command_line.h"
+#include "install/check_at_start.h"
+#include "install/error_box.h"
+#include "install/system_info.h"
+#include "log/logger.h"
+#include "os/app_shell.h"
+#include "os/clock.h"
+#include "os/taskbar.h"
+#include "os/win32/handles.h"
+#include "os/win32/registry_win32.h"
+#include "platform/platform_win32.h"
+#include "settings/hibernation.h"
+#include "settings/settings.h"
 #include "ui/win32/win32_backend.h"
 #include "util/text.h"
 
+namespace {
+
+using namespace quellon;
+
+std::wstring ExecutablePath() {
+  wchar_t buf[MAX_PATH + 1] = {};
+  DWORD n = GetModuleFileNameW(nullptr, buf, MAX_PATH);
+  return std::wstring(buf, n);
+}
+
+std::wstring FolderOf(const std::wstring& path) {
+  size_t p = path.find_last_of(L"\\/");
+  return p == std::wstring::npos ? std::wstring() : path.substr(0, p + 1);
+}
+
+// The process's arguments as the platform splits them.
+std::vector<std::wstring> PlatformArguments() {
+  std::vector<std::wstring> args;
+  int count = 0;
+  LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &count);
+  if (!argv) return args;
+  for (int i = 0; i < count; ++i) args.push_back(argv[i]);
+  LocalFree(argv);
+  return args;
+}
+
+// The per-user compatibility-layer list names this program's long path.
+bool RunsInCompatibilityLayer(os::Registry& registry, const std::wstring& exe) {
+  auto key = registry.OpenKey(os::RootKey::CurrentUser,
+                              L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\AppCompatFlags\\Layers",
+                              os::RegAccess::Read, false);
+  if (!key) return false;
+  std::wstring longPath = GetLongPath(exe);
+  return !longPath.empty() && key.value()->ValueExists(longPath);
+}
+
+void StartLogger(const std::wstring& exe) {
+  if (!TMsgLogger::RegEnabled(kLoggerAppKey)) return;
+  LoggerServices services;
+  services.folder = GetSpecialFolder(sfAppData, L"Brightlode");
+  services.executablePath = exe;
+  services.versionText = GetFileVersionText(exe, true, true);
+  CreateLogger(kLogMaxSize, services);
+}
+
+int RunMainWindow(HINSTANCE instance, const std::wstring& exe) {
+  ui::Win32Backend backend(instance);
+  app::TYARBForm form(backend);
+  os::Registry& registry = win32::SystemRegistry();
+  LogSink* log = Logger();
+
+  SettingsEnv senv;
+  senv.instanceNumber = InstanceNumber();
+  senv.exePath = exe;
+  senv.hibernationQuery = QueryHibernationAllowed;
+  senv.log = log;
+  TZUBSettings settings(registry, senv);
+
+  const OsVersion version = GetOsVersion();
+  std::unique_ptr<app::WatchController> controller;
+  app::WindowActions actions(SystemPowerApi(), os::SystemAppShell(), settings, log,
+                             version.platformId == kPlatformNT, quellon::IsWin2000OrLater(version),
+                             [&] {
+                               form.SetEnabled(true);
+                               controller->ShowPage(form.tabOptions);
+                             });
+
+  app::WatchEnv env{registry, os::SystemClock(), os::SystemAppShell(), actions, log};
+  env.vistaOrLater = quellon::IsVistaOrLater(version);
+  env.win7OrLater = quellon::IsWin7OrLater(version);
+  env.checkAtStart = [&] {
+    StartCheckEnv check{version, [&] { return RunsInCompatibilityLayer(registry, exe); },
+                        os::SystemAppShell(), [&] {
+                          ShellExecuteW(reinterpret_cast<HWND>(form.NativeHandle()), L"open",
+                                        kMakerWebPage, nullptr, nullptr, SW_SHOWNORMAL);
+                        }};
+    return CheckAtStart(check);
+  };
+  env.createTaskbarProgress = [&] { return os::CreateTaskbarProgress(form.NativeHandle()); };
+  env.arguments = PlatformArguments();
+  env.paramCount = GetParamCount(ProcessCommandLine());
+  env.releaseInstanceMutex = ReleaseInstanceMutex;
+
+  controller = std::make_unique<app::WatchController>(form, settings, env);
+  form.AttachController(controller.get());
+  if (!controller->FormCreate() || ProgramIsClosing()) return 0;
+  form.Show();
+  return backend.Run(form);
+}
+
+}  // namespace
+
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  InitProcessValues();
+  const std::wstring exe = ExecutablePath();
+  StartLogger(exe);
+  // A second copy of a running instance ends without a word.
+  if (!AcquireInstanceMutex()) {
+    FreeLogger();
+    return 0;
+  }
+
   INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_STANDARD_CLASSES | ICC_DATE_CLASSES | ICC_TAB_CLASSES |
                                             ICC_PROGRESS_CLASS | ICC_UPDOWN_CLASS};
   // Common controls before version 6 do not know the standard-classes bit.
@@ -16,14 +138,22 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     icc.dwICC &= ~static_cast<DWORD>(ICC_STANDARD_CLASSES);
     ::InitCommonControlsEx(&icc);
   }
+  win32::ScopedCoInit com;
+  SetCurrentDirectoryW(FolderOf(exe).c_str());
+
+  int code = 0;
   try {
-    quellon::ui::Win32Backend backend(instance);
-    quellon::app::TYARBForm form(backend);
-    form.Show();
-    return backend.Run(form);
+    if (InstanceNumber() == 0) {
+      // Installing and uninstalling come with the installer's wizard.
+      ShowErrorBox(L"FnI0 - Function not implemented.", false);
+    } else {
+      code = RunMainWindow(instance, exe);
+    }
   } catch (const std::exception& e) {
     // The window could not be built: say why rather than vanish.
-    ::MessageBoxW(nullptr, quellon::Utf8ToWide(e.what()).c_str(), L"Error", MB_OK | MB_ICONERROR);
-    return 1;
+    ::MessageBoxW(nullptr, Utf8ToWide(e.what()).c_str(), L"Error", MB_OK | MB_ICONERROR);
+    code = 1;
   }
+  FreeLogger();
+  return code;
 }

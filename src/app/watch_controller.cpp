@@ -131,6 +131,8 @@ bool WatchController::FormCreate() {
   if (env_.checkAtStart && env_.checkAtStart()) return false;
   form_.actShowApp->SetCaption(L"Hide window");
   FCreate = false;
+  // The tip shows only once its counter has been read below 3.
+  form_.lblTip1->SetVisible(false);
   form_.cbNoSound->SetEnabled(env_.vistaOrLater);
 
   settings_.LoadFromRegistry();

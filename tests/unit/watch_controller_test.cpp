@@ -101,6 +101,7 @@ TEST_F(WatchTest, FirstStartResetsTheUserKey) {
   auto k = registry.OpenKey(RootKey::CurrentUser, kUserKeyPath, RegAccess::Read, false);
   EXPECT_EQ(k.value()->ReadDword(L"MenuTip").value(), 0u);
   EXPECT_TRUE(settings->Force());
+  EXPECT_FALSE(form->lblTip1->Visible());  // not read on a first start
   EXPECT_TRUE(form->cbPeriodOfTime->Checked());
   EXPECT_EQ(watch->TimeFieldText(), L"01:00:00.000");
   EXPECT_EQ(form->lblMainEvent->Caption(), L"Shut down:");
