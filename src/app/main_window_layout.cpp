@@ -100,6 +100,10 @@ const ui::ControlSpec kMainWindowControls[] = {
     {ControlKind::Action, L"actShowMenu", nullptr, L"", {}, -1, 0, 0, kF10},
     {ControlKind::Action, L"actMonitoredAppRefresh", nullptr, L"", {}, -1, 0, 0, kF5},
     {ControlKind::Action, L"actShowApp", nullptr, L"Hide window", {}, -1, 0, ui::kDisabled},
+    {ControlKind::PopupMenu, L"PopupMenu", nullptr, L""},
+    {ControlKind::PopupMenu, L"TrayMenu", nullptr, L""},
+    // Hidden until the window goes to the tray; its hint is the caption.
+    {ControlKind::TrayIcon, L"TrayIcon", nullptr, L"ZUB"},
 };
 
 const size_t kMainWindowControlCount = std::size(kMainWindowControls);

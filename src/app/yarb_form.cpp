@@ -16,6 +16,15 @@ TYARBForm::TYARBForm(ui::Backend& backend) : ui::Form(backend, kMainWindowSpec) 
   dtpStartTime->SetFormat(L"HH:mm:ss");
   tabctrlMain->SetActivePage(tabOptions);
   tabctrlButtons->SetActivePage(PrgBtnPage);
+  // The window menu, also the window's context menu, and the tray's menu.
+  PopupMenu->AddItem(*actAdvenced);
+  PopupMenu->AddItem(*actShowHelp);
+  PopupMenu->AddItem(*actShowApp);
+  PopupMenu->AddItem(*actCloseProgram);
+  SetContextMenu(PopupMenu);
+  TrayMenu->AddItem(*actShowApp, true);
+  TrayMenu->AddItem(*actCloseProgram);
+  TrayIcon->SetMenu(TrayMenu);
   BindHandlers();
 }
 
@@ -67,6 +76,9 @@ void TYARBForm::BindControls() {
   actShowMenu = &Get<ui::Action>(L"actShowMenu");
   actMonitoredAppRefresh = &Get<ui::Action>(L"actMonitoredAppRefresh");
   actShowApp = &Get<ui::Action>(L"actShowApp");
+  PopupMenu = &Get<ui::PopupMenu>(L"PopupMenu");
+  TrayMenu = &Get<ui::PopupMenu>(L"TrayMenu");
+  TrayIcon = &Get<ui::TrayIcon>(L"TrayIcon");
 }
 
 void TYARBForm::BindHandlers() {
@@ -92,6 +104,8 @@ void TYARBForm::BindHandlers() {
   lblTip1->OnMouseEnter = [this] { lblTip1MouseEnter(); };
   lblTip1->OnMouseLeave = [this] { lblTip1MouseLeave(); };
   lblProgramName->OnClick = [this] { lblProgramNameClick(); };
+  TrayIcon->OnDblClick = [this] { TrayIconDblClick(); };
+  TrayIcon->OnBalloonClick = [this] { TrayIconDblClick(); };
   OnCloseQuery = [this](bool& canClose) { FormCloseQuery(canClose); };
   OnDestroy = [this] { FormDestroy(); };
   OnMinimize = [this] { AppMinimize(); };
@@ -139,6 +153,7 @@ void TYARBForm::lblTip1Click() {}
 void TYARBForm::lblTip1MouseEnter() {}
 void TYARBForm::lblTip1MouseLeave() {}
 void TYARBForm::lblProgramNameClick() {}
+void TYARBForm::TrayIconDblClick() {}
 void TYARBForm::FormCloseQuery(bool&) {}
 void TYARBForm::FormDestroy() {
   if (!controller_) return;

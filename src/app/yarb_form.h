@@ -12,9 +12,11 @@
 #include "ui/group_box.h"
 #include "ui/label.h"
 #include "ui/page_control.h"
+#include "ui/popup_menu.h"
 #include "ui/radio_button.h"
 #include "ui/time_picker.h"
 #include "ui/timer.h"
+#include "ui/tray_icon.h"
 
 namespace quellon::app {
 
@@ -68,6 +70,9 @@ class TYARBForm : public ui::Form {
   ui::Action* actShowMenu;
   ui::Action* actMonitoredAppRefresh;
   ui::Action* actShowApp;
+  ui::PopupMenu* PopupMenu;
+  ui::PopupMenu* TrayMenu;
+  ui::TrayIcon* TrayIcon;
 
   // The five trigger radio buttons in Tag order (Tags 1 to 5).
   ui::RadioButton* TriggerButton(int tag) const;
@@ -94,6 +99,7 @@ class TYARBForm : public ui::Form {
   void lblTip1MouseEnter();
   void lblTip1MouseLeave();
   void lblProgramNameClick();
+  void TrayIconDblClick();
   void FormCloseQuery(bool& canClose);
   void FormDestroy();
   void AppMinimize();

@@ -17,6 +17,7 @@ namespace quellon::ui {
 
 class Component;
 class Form;
+class PopupMenu;
 
 class Peer {
  public:
@@ -55,6 +56,9 @@ class Backend {
   // Runs the message loop while the modal form is open: until it has a
   // modal result, is hidden or its windows are gone.
   virtual void RunModal(Form& form) = 0;
+  // Shows the menu at a screen point until the user chooses or dismisses;
+  // the index of the chosen item, or -1.
+  virtual int TrackPopup(PopupMenu& menu, Point at) = 0;
 
   // Every form built on this backend, oldest first.
   const std::vector<Form*>& Forms() const { return forms_; }

@@ -38,6 +38,8 @@ const wchar_t* KindName(ControlKind kind) {
     case ControlKind::ProgressBar: return L"ProgressBar";
     case ControlKind::Timer: return L"Timer";
     case ControlKind::Action: return L"Action";
+    case ControlKind::PopupMenu: return L"PopupMenu";
+    case ControlKind::TrayIcon: return L"TrayIcon";
   }
   return L"?";
 }

@@ -31,7 +31,7 @@ struct ControlSpec {
   int tag = 0;
   unsigned flags = 0;
   // Timer: interval in ms; action: shortcut key; spin edit: initial value;
-  // button: modal result.
+  // button: modal result. (A tray icon's caption is its hint.)
   int value = 0;
   Font font = {};
   Shadow shadow = {};

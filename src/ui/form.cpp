@@ -10,11 +10,13 @@
 #include "ui/group_box.h"
 #include "ui/label.h"
 #include "ui/page_control.h"
+#include "ui/popup_menu.h"
 #include "ui/progress_bar.h"
 #include "ui/radio_button.h"
 #include "ui/spin_edit.h"
 #include "ui/time_picker.h"
 #include "ui/timer.h"
+#include "ui/tray_icon.h"
 #include "util/text.h"
 
 namespace quellon::ui {
@@ -52,6 +54,19 @@ Form::~Form() {
   while (!components_.empty()) components_.pop_back();
 }
 
+bool Form::IsControlKind(ControlKind kind) {
+  switch (kind) {
+    case ControlKind::Timer:
+    case ControlKind::Action:
+    case ControlKind::PopupMenu:
+    case ControlKind::TrayIcon:
+    case ControlKind::Form:
+      return false;
+    default:
+      return true;
+  }
+}
+
 std::string Form::MissingMessage(const std::wstring& name) {
   return "ui: no component " + WideToUtf8(name) + " of the asked kind";
 }
@@ -71,10 +86,16 @@ Component& Form::CreateComponent(const ControlSpec& spec) {
     throw std::logic_error("ui: missing or repeated name " + WideToUtf8(name));
   std::unique_ptr<Component> made;
   Control* control = nullptr;
-  if (spec.kind == ControlKind::Timer || spec.kind == ControlKind::Action) {
+  if (!IsControlKind(spec.kind)) {
     if (spec.parent && *spec.parent)
       throw std::logic_error("ui: " + WideToUtf8(name) + " belongs to the form itself");
-    if (spec.kind == ControlKind::Timer) {
+    if (spec.kind == ControlKind::PopupMenu) {
+      made = std::make_unique<PopupMenu>(*this, name);
+    } else if (spec.kind == ControlKind::TrayIcon) {
+      auto t = std::make_unique<TrayIcon>(*this, name);
+      t->SetHint(spec.caption ? spec.caption : L"");
+      made = std::move(t);
+    } else if (spec.kind == ControlKind::Timer) {
       auto t = std::make_unique<Timer>(*this, name);
       t->SetEnabled((spec.flags & kDisabled) == 0);
       if (spec.value > 0) t->SetInterval(spec.value);
@@ -309,11 +330,14 @@ void Form::DestroyWindows() {
   Run(OnDestroy);
   focused_ = nullptr;
   for (auto it = components_.rbegin(); it != components_.rend(); ++it)
-    if ((*it)->Kind() == ControlKind::Timer || (*it)->Kind() == ControlKind::Action)
-      (*it)->DestroyPeer();
+    if (!IsControlKind((*it)->Kind())) (*it)->DestroyPeer();
   const std::vector<Control*> children = Controls();
   for (auto it = children.rbegin(); it != children.rend(); ++it) DestroyPeers(**it);
   DestroyPeer();
+}
+
+void Form::NativeContextMenu(Point at) {
+  if (contextMenu_) contextMenu_->Popup(at);
 }
 
 void Form::Post(unsigned msg, uintptr_t wparam, intptr_t lparam) {

@@ -17,6 +17,8 @@
 
 namespace quellon::ui {
 
+class PopupMenu;
+
 enum class BorderStyle { Sizeable, Single, Dialog, ToolWindow, None };
 enum BorderIcon : unsigned { kSystemMenu = 1, kMinimizeBox = 2, kMaximizeBox = 4 };
 enum class WindowState { Normal, Minimized };
@@ -116,7 +118,12 @@ class Form : public Control {
   // One pass of the message loop.
   void ProcessMessages() { backend_->ProcessMessages(); }
 
+  // The menu a right click on the form opens.
+  PopupMenu* ContextMenu() const { return contextMenu_; }
+  void SetContextMenu(PopupMenu* menu) { contextMenu_ = menu; }
+
   // Backend side.
+  void NativeContextMenu(Point at);
   bool DeliverMessage(const Message& message, intptr_t& result);
   void NativeMoved(int left, int top);
   void NativeWindowState(WindowState state);
@@ -124,6 +131,7 @@ class Form : public Control {
 
  private:
   static std::string MissingMessage(const std::wstring& name);
+  static bool IsControlKind(ControlKind kind);
   Control* ParentFor(const ControlSpec& spec);
   void DestroyPeers(Control& control);
   void ApplyState(WindowState state);
@@ -137,6 +145,7 @@ class Form : public Control {
   int clientHeight_ = 0;
   WindowState windowState_ = WindowState::Normal;
   Control* focused_ = nullptr;
+  PopupMenu* contextMenu_ = nullptr;
   bool windowsDestroyed_ = false;
   bool modal_ = false;
   int modalResult_ = mrNone;

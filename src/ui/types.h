@@ -87,6 +87,8 @@ enum class ControlKind {
   ProgressBar,
   Timer,
   Action,
+  PopupMenu,
+  TrayIcon,
 };
 
 const wchar_t* KindName(ControlKind kind);
@@ -118,6 +120,12 @@ enum class Property {
   ActivePage,
   Interval,
   WindowState,
+  Balloon,
+};
+
+struct Point {
+  int x = 0;
+  int y = 0;
 };
 
 // Key codes are the Windows virtual-key codes (portable numbers).

@@ -43,6 +43,8 @@ const ControlSpec kContractControls[] = {
     {ControlKind::Button, L"linked", nullptr, L"Linked", {172, 212, 75, 25}},
     {ControlKind::Timer, L"timer", nullptr, L"", {}, -1, 0, kDisabled, 50},
     {ControlKind::Action, L"action", nullptr, L"Act", {}, -1, 0, 0, keys::kF5},
+    {ControlKind::TrayIcon, L"tray", nullptr, L"Tip"},
+    {ControlKind::PopupMenu, L"menu", nullptr, L""},
 };
 
 constexpr unsigned kWmUser = 0x0400;
@@ -67,6 +69,8 @@ void UiContract::SetUp() {
     if (auto* timer = dynamic_cast<Timer*>(c)) timer->OnTimer = record;
     if (auto* action = dynamic_cast<Action*>(c)) action->OnExecute = record;
   }
+  Get<TrayIcon>(L"tray").OnDblClick = [this] { log.push_back(L"tray"); };
+  Get<TrayIcon>(L"tray").OnBalloonClick = [this] { log.push_back(L"balloon"); };
   Get<ComboBox>(L"combo").SetItems({L"alpha", L"beta", L"gamma"});
   form->Show();
   driver->LetTimePass(0);
@@ -457,6 +461,49 @@ TEST_P(UiContract, ModalFormHoldsTheOthersUntilItHasAResult) {
     EXPECT_FALSE(driver->ShownVisible(dialog)) << c.how;
     EXPECT_TRUE(driver->WindowExists(dialog)) << c.how;
   }
+}
+
+TEST_P(UiContract, TrayIconShowsAndReportsTheUsersClicks) {
+  auto& tray = Get<TrayIcon>(L"tray");
+  EXPECT_FALSE(tray.Visible());
+  EXPECT_EQ(tray.Hint(), L"Tip");
+  ASSERT_TRUE(tray.SetVisible(true));
+  tray.SetHint(L"ZUB");
+  driver->UserDoubleClick(tray);
+  EXPECT_EQ(log, std::vector<std::wstring>{L"tray"});
+  tray.SetBalloon(L"ZUB", L"Less than 15 seconds left!", BalloonIcon::Info, 10000);
+  tray.ShowBalloon();
+  EXPECT_EQ(tray.BalloonsShown(), 1);
+  driver->UserClickBalloon(tray);
+  EXPECT_EQ(log, (std::vector<std::wstring>{L"tray", L"balloon"}));
+
+  ASSERT_TRUE(tray.SetVisible(false));
+  tray.ShowBalloon();  // hidden: nothing to show it on
+  EXPECT_EQ(tray.BalloonsShown(), 1);
+  driver->UserDoubleClick(tray);
+  EXPECT_EQ(log.size(), 2u);
+}
+
+TEST_P(UiContract, PopupMenuRunsTheChosenItem) {
+  auto& menu = Get<PopupMenu>(L"menu");
+  auto& action = Get<Action>(L"action");
+  menu.AddItem(action);
+  menu.AddSeparator();
+  menu.AddItem(L"Plain", [this] { log.push_back(L"plain"); }, true);
+  EXPECT_EQ(menu.ItemCaption(0), L"Act");
+  action.SetCaption(L"Hide window");
+  EXPECT_EQ(menu.ItemCaption(0), L"Hide window");
+
+  driver->UserWillChooseInMenu(menu, 2);
+  menu.Popup({100, 100});
+  EXPECT_EQ(log, std::vector<std::wstring>{L"plain"});
+  driver->UserWillChooseInMenu(menu, 0);
+  menu.Popup({100, 100});
+  EXPECT_EQ(log, (std::vector<std::wstring>{L"plain", L"action"}));
+  driver->UserWillChooseInMenu(menu, -1);
+  menu.Popup({100, 100});
+  EXPECT_EQ(log.size(), 2u);
+  EXPECT_EQ(menu.LastPopupPoint().x, 100);
 }
 
 TEST_P(UiContract, MovedControlShowsOnItsNewParent) {

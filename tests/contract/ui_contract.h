@@ -19,7 +19,9 @@
 #include "ui/edit.h"
 #include "ui/form.h"
 #include "ui/spin_edit.h"
+#include "ui/popup_menu.h"
 #include "ui/time_picker.h"
+#include "ui/tray_icon.h"
 
 namespace quellon::test {
 
@@ -37,6 +39,12 @@ class UiDriver {
   virtual void UserLeave(ui::Edit& edit, ui::Control& next) = 0;
   virtual void UserPressKey(ui::Form& form, int key) = 0;
   virtual void UserClose(ui::Form& form) = 0;
+  // The notification-area icon.
+  virtual void UserDoubleClick(ui::TrayIcon& icon) = 0;
+  virtual void UserClickBalloon(ui::TrayIcon& icon) = 0;
+  // What the user does in the next popup menu that opens: choose the
+  // index-th shown item (counting separators too), or dismiss it (-1).
+  virtual void UserWillChooseInMenu(ui::PopupMenu& menu, int index) = 0;
   // Real or virtual time passes while the message loop runs.
   virtual void LetTimePass(int ms) = 0;
 

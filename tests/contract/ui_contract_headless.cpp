@@ -22,6 +22,14 @@ class HeadlessDriver final : public UiDriver {
   void UserLeave(ui::Edit& edit, ui::Control&) override { user_.Leave(edit); }
   void UserPressKey(ui::Form& form, int key) override { user_.PressKey(form, key); }
   void UserClose(ui::Form& form) override { user_.CloseButton(form); }
+  void UserDoubleClick(ui::TrayIcon& icon) override { user_.DoubleClick(icon); }
+  void UserClickBalloon(ui::TrayIcon& icon) override { user_.ClickBalloon(icon); }
+  void UserWillChooseInMenu(ui::PopupMenu&, int index) override {
+    backend_.OnPopupMenu = [this, index](ui::PopupMenu&, ui::Point) {
+      backend_.OnPopupMenu = nullptr;
+      return index;
+    };
+  }
   void LetTimePass(int ms) override {
     // In small steps, as a real message loop would see the time go by.
     backend_.ProcessMessages();

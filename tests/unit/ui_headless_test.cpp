@@ -12,7 +12,10 @@
 #include "ui/headless/headless_backend.h"
 #include "ui/headless/headless_user.h"
 #include "ui/label.h"
+#include "ui/action.h"
 #include "ui/page_control.h"
+#include "ui/popup_menu.h"
+#include "ui/tray_icon.h"
 #include "ui/timer.h"
 #include "util/text.h"
 
@@ -284,6 +287,65 @@ TEST_F(HeadlessTest, HandlerErrorsReachTheTestWithoutAnErrorHandler) {
   form.Show();
   form.Get<Control>(L"b").OnClick = [] { throw std::runtime_error("boom"); };
   EXPECT_THROW(user.Click(form.Get<Control>(L"b")), std::runtime_error);
+}
+
+TEST_F(HeadlessTest, MenuItemsThatCannotBeChosenDoNothing) {
+  const ControlSpec specs[] = {{ControlKind::PopupMenu, L"m", nullptr, L""},
+                               {ControlKind::Action, L"a", nullptr, L"Advanced"}};
+  form.CreateControls(specs);
+  auto& m = form.Get<PopupMenu>(L"m");
+  auto& a = form.Get<Action>(L"a");
+  std::vector<std::wstring> ran;
+  a.OnExecute = [&] { ran.push_back(L"a"); };
+  m.AddItem(a);
+  m.AddSeparator();
+  int plain = m.AddItem(L"Plain", [&] { ran.push_back(L"plain"); });
+  a.SetEnabled(false);
+  m.SetItemEnabled(static_cast<size_t>(plain), false);
+  for (size_t i = 0; i < m.Count() + 1; ++i) m.ChooseItem(i);
+  EXPECT_TRUE(ran.empty());
+  a.SetEnabled(true);
+  a.SetVisible(false);  // a hidden item is not in the menu
+  m.ChooseItem(0);
+  EXPECT_TRUE(ran.empty());
+  a.SetVisible(true);
+  m.ChooseItem(0);
+  EXPECT_EQ(ran, std::vector<std::wstring>{L"a"});
+}
+
+TEST_F(HeadlessTest, RightClicksOpenTheContextAndTrayMenusWhereTheUserClicked) {
+  const ControlSpec specs[] = {{ControlKind::PopupMenu, L"m", nullptr, L""},
+                               {ControlKind::TrayIcon, L"t", nullptr, L"Hint"}};
+  form.CreateControls(specs);
+  auto& m = form.Get<PopupMenu>(L"m");
+  auto& t = form.Get<TrayIcon>(L"t");
+  int opened = 0;
+  m.OnPopup = [&] { ++opened; };
+  form.Show();
+  EXPECT_TRUE(user.RightClick(form, {10, 20}));
+  EXPECT_EQ(opened, 0);  // no context menu yet
+  form.SetContextMenu(&m);
+  user.RightClick(form, {10, 20});
+  EXPECT_EQ(opened, 1);
+  EXPECT_EQ(m.LastPopupPoint().y, 20);
+  t.SetMenu(&m);
+  EXPECT_FALSE(user.RightClick(t, {5, 6}));  // hidden icon
+  ASSERT_TRUE(t.SetVisible(true));
+  user.RightClick(t, {5, 6});
+  EXPECT_EQ(opened, 2);
+  EXPECT_EQ(m.LastPopupPoint().x, 5);
+}
+
+TEST_F(HeadlessTest, TrayIconThatCannotBeShownStaysHidden) {
+  const ControlSpec specs[] = {{ControlKind::TrayIcon, L"t", nullptr, L"Hint"}};
+  form.CreateControls(specs);
+  auto& t = form.Get<TrayIcon>(L"t");
+  backend.refuseTrayIcons = true;
+  EXPECT_FALSE(t.SetVisible(true));
+  EXPECT_FALSE(t.Visible());
+  backend.refuseTrayIcons = false;
+  EXPECT_TRUE(t.SetVisible(true));
+  EXPECT_TRUE(t.Visible());
 }
 
 }  // namespace

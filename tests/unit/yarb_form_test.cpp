@@ -159,6 +159,29 @@ void CheckLayout(const ui::Control& parent) {
 
 TEST_F(YarbFormTest, LayoutFitsTheWindow) { CheckLayout(form); }
 
+TEST_F(YarbFormTest, MenusHoldTheirActionsInOrder) {
+  auto captions = [](const ui::PopupMenu& m) {
+    std::vector<std::wstring> c;
+    for (size_t i = 0; i < m.Count(); ++i) c.push_back(m.ItemCaption(i));
+    return c;
+  };
+  EXPECT_EQ(captions(*form.PopupMenu),
+            (std::vector<std::wstring>{L"Advanced", L"Help", L"Hide window", L"Exit"}));
+  EXPECT_EQ(captions(*form.TrayMenu), (std::vector<std::wstring>{L"Hide window", L"Exit"}));
+  EXPECT_TRUE(form.TrayMenu->ItemDefault(0));
+  EXPECT_EQ(form.ContextMenu(), form.PopupMenu);
+  EXPECT_EQ(form.TrayIcon->Menu(), form.TrayMenu);
+  EXPECT_FALSE(form.TrayIcon->Visible());
+  EXPECT_EQ(form.TrayIcon->Hint(), form.Caption());
+  struct Key {
+    ui::Action* action;
+    int key;
+  };
+  for (const Key& k : {Key{form.actAdvenced, ui::keys::kF12}, Key{form.actShowHelp, ui::keys::kF1},
+                       Key{form.actShowMenu, ui::keys::kF10}, Key{form.actMonitoredAppRefresh, ui::keys::kF5}})
+    EXPECT_EQ(k.action->GetShortCut().key, k.key) << WideToUtf8(k.action->Name());
+}
+
 TEST_F(YarbFormTest, ExitClosesTheWindow) {
   form.Show();
   ui::HeadlessUser user(backend);

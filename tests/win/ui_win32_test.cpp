@@ -2,6 +2,7 @@
 // through real window messages, and the main window as the system sees it.
 #include <windows.h>
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include <gtest/gtest.h>
 
@@ -13,6 +14,7 @@
 #include "contract/ui_contract.h"
 #include "ui/check_box.h"
 #include "ui/radio_button.h"
+#include "ui/win32/tray_icon_window.h"
 #include "ui/win32/win32_backend.h"
 #include "util/text.h"
 
@@ -114,6 +116,29 @@ class Win32Driver final : public UiDriver {
   void UserClose(ui::Form& form) override {
     ::SendMessageW(H(form), WM_CLOSE, 0, 0);
     backend_.ProcessMessages();
+  }
+
+  // The shell reports clicks on the icon with the icon's callback message.
+  void UserDoubleClick(ui::TrayIcon& icon) override {
+    ::SendMessageW(H(icon), ui::TrayIconWindow::kCallbackMessage, 1, WM_LBUTTONDBLCLK);
+  }
+  void UserClickBalloon(ui::TrayIcon& icon) override {
+    ::SendMessageW(H(icon), ui::TrayIconWindow::kCallbackMessage, 1, NIN_BALLOONUSERCLICK);
+  }
+
+  // Keys queued before the menu opens are read by the menu's own loop.
+  void UserWillChooseInMenu(ui::PopupMenu& menu, int index) override {
+    HWND owner = H(menu.OwnerForm());
+    if (index < 0) {
+      ::PostMessageW(owner, WM_KEYDOWN, VK_ESCAPE, 1);
+      return;
+    }
+    for (int i = 0; i <= index; ++i) {
+      // Separators are skipped by the arrows.
+      if (menu.ItemSeparator(static_cast<size_t>(i))) continue;
+      ::PostMessageW(owner, WM_KEYDOWN, VK_DOWN, 1);
+    }
+    ::PostMessageW(owner, WM_CHAR, L'\r', 1);
   }
 
   void LetTimePass(int ms) override {

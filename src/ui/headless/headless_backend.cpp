@@ -4,6 +4,7 @@
 
 #include "ui/form.h"
 #include "ui/timer.h"
+#include "ui/tray_icon.h"
 
 namespace quellon::ui {
 
@@ -43,6 +44,18 @@ class HeadlessTimerPeer final : public Peer {
   Timer& timer_;
 };
 
+class HeadlessTrayPeer final : public Peer {
+ public:
+  HeadlessTrayPeer(HeadlessBackend& backend, TrayIcon& icon) : backend_(backend), icon_(icon) {}
+  void Changed(Property what) override {
+    if (what == Property::Visible && icon_.Visible() && backend_.refuseTrayIcons) icon_.NativeShowFailed();
+  }
+
+ private:
+  HeadlessBackend& backend_;
+  TrayIcon& icon_;
+};
+
 }  // namespace
 
 HeadlessBackend::HeadlessBackend(os::Clock& clock) : clock_(clock) {}
@@ -55,6 +68,8 @@ std::unique_ptr<Peer> HeadlessBackend::CreatePeer(Component& component) {
       return std::make_unique<HeadlessFormPeer>(*this, static_cast<Form&>(component));
     case ControlKind::Timer:
       return std::make_unique<HeadlessTimerPeer>(*this, static_cast<Timer&>(component));
+    case ControlKind::TrayIcon:
+      return std::make_unique<HeadlessTrayPeer>(*this, static_cast<TrayIcon&>(component));
     default:
       return std::make_unique<HeadlessPeer>();
   }
@@ -161,6 +176,10 @@ void HeadlessBackend::RunModal(Form& form) {
     }
     ProcessMessages();
   }
+}
+
+int HeadlessBackend::TrackPopup(PopupMenu& menu, Point at) {
+  return OnPopupMenu ? OnPopupMenu(menu, at) : -1;
 }
 
 void HeadlessBackend::ProcessMessages() {

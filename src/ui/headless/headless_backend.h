@@ -39,6 +39,11 @@ class HeadlessBackend final : public Backend {
   // then the form closes as cancelled.
   void RunModal(Form& form) override;
   std::function<void(Form& form)> OnModal;
+  // Plays the user of an open popup menu: the item chosen, or -1.
+  int TrackPopup(PopupMenu& menu, Point at) override;
+  std::function<int(PopupMenu& menu, Point at)> OnPopupMenu;
+  // Tray icons cannot be shown (no notification area).
+  bool refuseTrayIcons = false;
 
   static constexpr int kControlFontHeight = 13;
   size_t PendingMessages() const { return queue_.size(); }

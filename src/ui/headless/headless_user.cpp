@@ -8,6 +8,7 @@
 #include "ui/label.h"
 #include "ui/spin_edit.h"
 #include "ui/time_picker.h"
+#include "ui/tray_icon.h"
 
 namespace quellon::ui {
 
@@ -97,6 +98,26 @@ bool HeadlessUser::HoverOnto(Label& label) {
 
 bool HeadlessUser::HoverOff(Label& label) {
   return Act([&] { label.NativeMouseLeave(); });
+}
+
+bool HeadlessUser::DoubleClick(TrayIcon& icon) {
+  if (!icon.Visible()) return false;
+  return Act([&] { icon.NativeDoubleClick(); });
+}
+
+bool HeadlessUser::ClickBalloon(TrayIcon& icon) {
+  if (!icon.Visible() || icon.BalloonsShown() == 0) return false;
+  return Act([&] { icon.NativeBalloonClick(); });
+}
+
+bool HeadlessUser::RightClick(TrayIcon& icon, Point at) {
+  if (!icon.Visible()) return false;
+  return Act([&] { icon.NativeContextMenu(at); });
+}
+
+bool HeadlessUser::RightClick(Form& form, Point at) {
+  if (!form.CanReceiveInput()) return false;
+  return Act([&] { form.NativeContextMenu(at); });
 }
 
 }  // namespace quellon::ui

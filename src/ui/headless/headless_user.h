@@ -19,6 +19,7 @@ class Form;
 class Label;
 class SpinEdit;
 class TimePicker;
+class TrayIcon;
 
 class HeadlessUser {
  public:
@@ -41,6 +42,12 @@ class HeadlessUser {
   bool RestoreFromTaskbar(Form& form);
   bool HoverOnto(Label& label);
   bool HoverOff(Label& label);
+  // The notification area's icon: double click, balloon click, right click.
+  bool DoubleClick(TrayIcon& icon);
+  bool ClickBalloon(TrayIcon& icon);
+  bool RightClick(TrayIcon& icon, Point at);
+  // A right click into the form (its context menu).
+  bool RightClick(Form& form, Point at);
 
  private:
   template <typename F>

@@ -90,6 +90,18 @@ LRESULT FormWindow::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
       else if (wp == SIZE_RESTORED || wp == SIZE_MAXIMIZED)
         form_.NativeWindowState(WindowState::Normal);
       break;
+    case WM_CONTEXTMENU:
+      if (form_.ContextMenu()) {
+        POINT pt{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
+        if (pt.x == -1 && pt.y == -1) {  // from the keyboard: at the window's corner
+          RECT r{};
+          ::GetWindowRect(Hwnd(), &r);
+          pt = {r.left, r.top};
+        }
+        form_.NativeContextMenu({pt.x, pt.y});
+        return 0;
+      }
+      break;
     case WM_MOVE:
       if (!::IsIconic(Hwnd())) {
         RECT r{};

@@ -13,7 +13,7 @@ namespace quellon::ui {
 NativeWindow::~NativeWindow() { DestroyHandle(); }
 
 void NativeWindow::RegisterOwnClass(HINSTANCE instance, const wchar_t* name, HBRUSH background,
-                                    UINT style) {
+                                    UINT style, HICON icon) {
   WNDCLASSEXW existing{};
   existing.cbSize = sizeof(existing);
   if (::GetClassInfoExW(instance, name, &existing)) return;
@@ -24,6 +24,7 @@ void NativeWindow::RegisterOwnClass(HINSTANCE instance, const wchar_t* name, HBR
   wc.hInstance = instance;
   wc.hCursor = ::LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
   wc.hbrBackground = background;
+  wc.hIcon = icon;
   wc.lpszClassName = name;
   if (!::RegisterClassExW(&wc))
     throw std::runtime_error(

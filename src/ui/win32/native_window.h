@@ -22,7 +22,7 @@ class NativeWindow {
 
   // Registered once per process: the classes of our own windows.
   static void RegisterOwnClass(HINSTANCE instance, const wchar_t* name, HBRUSH background,
-                               UINT style = 0);
+                               UINT style = 0, HICON icon = nullptr);
 
  protected:
   // A window of one of our own classes.

@@ -32,6 +32,9 @@
 #include "ui/win32/tab_sheet_window.h"
 #include "ui/win32/time_picker_window.h"
 #include "ui/win32/timer_window.h"
+#include "ui/win32/tray_icon_window.h"
+#include "ui/popup_menu.h"
+#include "ui/tray_icon.h"
 #include "util/text.h"
 
 namespace quellon::ui {
@@ -71,6 +74,7 @@ Win32Backend::Win32Backend(HINSTANCE instance) : instance_(instance) {
   NativeWindow::RegisterOwnClass(instance_, PageControlWindow::kClassName, face);
   NativeWindow::RegisterOwnClass(instance_, TabSheetWindow::kClassName, face);
   NativeWindow::RegisterOwnClass(instance_, TimerWindow::kClassName, nullptr);
+  NativeWindow::RegisterOwnClass(instance_, TrayIconWindow::kClassName, nullptr);
 }
 
 Win32Backend::~Win32Backend() = default;
@@ -90,7 +94,9 @@ win32::UniqueGdiObject Win32Backend::MakeFont(const Font& font) const {
 
 const wchar_t* Win32Backend::FormClass(const std::wstring& className, HBRUSH background) {
   const wchar_t* name = className.empty() ? L"QuellonForm" : className.c_str();
-  NativeWindow::RegisterOwnClass(instance_, name, background, CS_DBLCLKS);
+  HICON icon = ::LoadIconW(instance_, L"MAINICON");
+  NativeWindow::RegisterOwnClass(instance_, name, background, CS_DBLCLKS,
+                                 icon ? icon : ::LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION)));
   return name;
 }
 
@@ -141,7 +147,9 @@ std::unique_ptr<Peer> Win32Backend::CreatePeer(Component& c) {
     case ControlKind::ProgressBar:
       return std::make_unique<ProgressBarWindow>(*this, static_cast<ProgressBar&>(c));
     case ControlKind::Timer: return std::make_unique<TimerWindow>(*this, static_cast<Timer&>(c));
-    case ControlKind::Action: return std::make_unique<NoWindowPeer>();
+    case ControlKind::TrayIcon: return std::make_unique<TrayIconWindow>(*this, static_cast<TrayIcon&>(c));
+    case ControlKind::Action:
+    case ControlKind::PopupMenu: return std::make_unique<NoWindowPeer>();
   }
   return std::make_unique<NoWindowPeer>();
 }
@@ -240,6 +248,33 @@ void Win32Backend::RunModal(Form& form) {
     }
     Dispatch(msg);
   }
+}
+
+int Win32Backend::TrackPopup(PopupMenu& menu, Point at) {
+  win32::UniqueMenu hmenu(::CreatePopupMenu());
+  if (!hmenu) return -1;
+  int shown = 0;
+  for (size_t i = 0; i < menu.Count(); ++i) {
+    if (!menu.ItemVisible(i)) continue;
+    UINT_PTR id = i + 1;
+    if (menu.ItemSeparator(i)) {
+      ::AppendMenuW(hmenu.get(), MF_SEPARATOR, 0, nullptr);
+      continue;
+    }
+    std::wstring caption = menu.ItemCaption(i);
+    ::AppendMenuW(hmenu.get(), MF_STRING | (menu.ItemEnabled(i) ? MF_ENABLED : MF_GRAYED), id, caption.c_str());
+    if (menu.ItemDefault(i)) ::SetMenuDefaultItem(hmenu.get(), static_cast<UINT>(id), FALSE);
+    ++shown;
+  }
+  if (shown == 0) return -1;
+  HWND owner = reinterpret_cast<HWND>(menu.OwnerForm().NativeHandle());
+  // Without the foreground the menu would not close when the user clicks
+  // elsewhere (a menu opened from the notification area).
+  ::SetForegroundWindow(owner);
+  UINT chosen = static_cast<UINT>(::TrackPopupMenu(hmenu.get(), TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON,
+                                                    at.x, at.y, 0, owner, nullptr));
+  ::PostMessageW(owner, WM_NULL, 0, 0);
+  return chosen == 0 ? -1 : static_cast<int>(chosen - 1);
 }
 
 void Win32Backend::Post(Form& form, const Message& m) {

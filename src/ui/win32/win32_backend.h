@@ -28,6 +28,7 @@ class Win32Backend final : public Backend {
   void ProcessMessages() override;
   void Post(Form& form, const Message& message) override;
   void RunModal(Form& form) override;
+  int TrackPopup(PopupMenu& menu, Point at) override;
 
   // Runs the message loop until the main form's window is destroyed;
   // returns the exit code of WM_QUIT.
