@@ -1,0 +1,276 @@
+#include "log/logger.h"
+
+#include <utility>
+
+#include "os/clock.h"
+#include "util/text.h"
+
+namespace quellon {
+namespace {
+
+constexpr const wchar_t* kSeparatorLine = L"----------------------------------------";
+constexpr const char kUtf8Bom[] = "\xEF\xBB\xBF";
+// Fallback names ZUB.log1, ZUB.log2, ... are tried up to this number; a
+// folder where none of them is free or deletable is not usable.
+constexpr int kMaxFallbackNames = 10000;
+
+bool IsPathDelimiter(wchar_t c) { return c == L'\\' || c == L'/' || c == L':'; }
+
+size_t NameStart(const std::wstring& path) {
+  size_t i = path.size();
+  while (i > 0 && !IsPathDelimiter(path[i - 1])) --i;
+  return i;
+}
+
+// The folder part with its trailing delimiter.
+std::wstring ExtractFilePath(const std::wstring& path) { return path.substr(0, NameStart(path)); }
+
+std::wstring ExtractFileName(const std::wstring& path) { return path.substr(NameStart(path)); }
+
+// Replaces the extension (from the last "." of the name on), or appends one.
+std::wstring ChangeFileExt(const std::wstring& path, const std::wstring& ext) {
+  size_t start = NameStart(path);
+  size_t dot = path.rfind(L'.');
+  if (dot == std::wstring::npos || dot < start) return path + ext;
+  return path.substr(0, dot) + ext;
+}
+
+std::wstring TwoDigits(int v) {
+  wchar_t buf[3] = {static_cast<wchar_t>(L'0' + v / 10 % 10), static_cast<wchar_t>(L'0' + v % 10), 0};
+  return buf;
+}
+
+std::wstring CleanMessage(std::wstring msg) {
+  for (auto& c : msg)
+    if (c == L'\n' || c == L'\r') c = L'-';
+  return msg;
+}
+
+TMsgLogger* g_logger = nullptr;
+
+// Frees the process-wide logger at program end. The pointer itself is
+// plain data, so code running later still finds it null.
+struct LoggerReleaser {
+  ~LoggerReleaser() { FreeLogger(); }
+} g_loggerReleaser;
+
+}  // namespace
+
+TMsgLogger::TMsgLogger(int64_t AMaxSize, bool AEnabled, LoggerServices services)
+    : FMaxSize(AMaxSize),
+      fs_(services.fileSystem ? *services.fileSystem : SystemLogFileSystem()),
+      executablePath_(std::move(services.executablePath)),
+      versionText_(std::move(services.versionText)),
+      localNow_(std::move(services.localNow)),
+      debugOutput_(std::move(services.debugOutput)) {
+  if (!localNow_) localNow_ = [] { return os::SystemClock().Now(); };
+  if (!debugOutput_) debugOutput_ = SystemDebugOutput;
+  // Without the per-user folder there is no place for the log: a file
+  // relative to whatever the current folder is would be a surprise.
+  if (services.folder.empty()) throw LogFileError(L"No folder for the log file");
+  std::wstring folder = services.folder;
+  if (!IsPathDelimiter(folder.back())) folder += L'\\';
+  FFileName = folder + ChangeFileExt(ExtractFileName(executablePath_), L".log");
+  OpenLogFile();
+  LogEvent(kSeparatorLine);
+  WriteHeader();
+  SetEnabled(AEnabled);
+}
+
+TMsgLogger::~TMsgLogger() {
+  RecursiveLockGuard guard(OnlyOneThread);
+  FStream.reset();
+}
+
+std::wstring TMsgLogger::FileName() const {
+  RecursiveLockGuard guard(OnlyOneThread);
+  return FFileName;
+}
+
+void TMsgLogger::SetEnabled(bool value) {
+  {
+    RecursiveLockGuard guard(OnlyOneThread);
+    if (value == FEnabled.load() || (!FStream && value)) return;
+    FEnabled.store(value);
+  }
+  Log(value ? L"Log enabled" : L"Log disabled");
+}
+
+void TMsgLogger::OpenLogFile() {
+  FEnabled.store(true);
+  try {
+    FStream = fs_.OpenForAppend(FFileName);
+    // Only a file this logger starts gets the byte-order mark; it goes out
+    // with the first line.
+    if (FStream->Size() == 0) FStream->Write(kUtf8Bom);
+  } catch (...) {
+    FEnabled.store(false);
+    FStream.reset();
+    throw;
+  }
+}
+
+void TMsgLogger::WriteHeader() {
+  LogEvent(Format(L"Application: [%s] Version: [%s]", {executablePath_, versionText_}));
+}
+
+std::wstring TMsgLogger::TimeStamp() const {
+  DateTimeParts p = DecodeDateTime(localNow_());
+  wchar_t year[8] = {static_cast<wchar_t>(L'0' + p.year / 1000 % 10),
+                     static_cast<wchar_t>(L'0' + p.year / 100 % 10),
+                     static_cast<wchar_t>(L'0' + p.year / 10 % 10),
+                     static_cast<wchar_t>(L'0' + p.year % 10), 0};
+  wchar_t ms[4] = {static_cast<wchar_t>(L'0' + p.millisecond / 100 % 10),
+                   static_cast<wchar_t>(L'0' + p.millisecond / 10 % 10),
+                   static_cast<wchar_t>(L'0' + p.millisecond % 10), 0};
+  std::wstring out = year;
+  out += TwoDigits(p.month) + TwoDigits(p.day) + L' ' + TwoDigits(p.hour) + TwoDigits(p.minute) +
+         TwoDigits(p.second) + L'.' + ms;
+  return out;
+}
+
+void TMsgLogger::LogEvent(const std::wstring& Msg) {
+  if (!FEnabled.load()) return;
+  std::wstring line;
+  try {
+    line = TimeStamp() + L": " + CleanMessage(Msg);
+  } catch (...) {
+    return;
+  }
+  WriteToFile(line);
+}
+
+void TMsgLogger::LogDebug(const std::wstring& Msg) {
+  try {
+    debugOutput_(Msg);
+  } catch (...) {
+  }
+}
+
+void TMsgLogger::Log(const std::wstring& Msg) {
+  LogEvent(Msg);
+  LogDebug(Msg);
+}
+
+void TMsgLogger::Log(const std::wstring& format, std::initializer_list<FormatArg> args) {
+  std::wstring msg;
+  try {
+    msg = Format(format, args);
+  } catch (const FormatError&) {
+    // The caller's mistake must not cost the event: keep its text.
+    msg = L"Error in log format \"" + format + L"\"";
+  } catch (...) {
+    return;
+  }
+  Log(msg);
+}
+
+void TMsgLogger::LogExecTime(const std::wstring& Msg, uint32_t Ticks) {
+  LogEvent(Msg + L" executing time: " + std::to_wstring(Ticks) + L"ms");
+}
+
+void TMsgLogger::LogStream(const std::wstring& Msg) {
+  if (!FEnabled.load()) return;
+  WriteToFile(Msg);
+}
+
+void TMsgLogger::WriteToFile(const std::wstring& line) {
+  std::string bytes;
+  try {
+    bytes = WideToUtf8(line);
+    bytes += "\r\n";
+  } catch (...) {
+    return;
+  }
+  RecursiveLockGuard guard(OnlyOneThread);
+  if (!FStream) return;
+  try {
+    int64_t limit = FMaxSize.load();
+    if (limit > 0 && FStream->Size() > limit) {
+      RotateLogFile();
+      if (!FStream) return;
+    }
+    std::optional<uint64_t> free = fs_.FreeBytes(ExtractFilePath(FFileName));
+    if (free && *free > kLogMinFreeBytes && FEnabled.load()) {
+      FStream->Write(bytes);
+      FStream->Flush();
+    }
+  } catch (...) {
+    // The line is lost; the next one tries again.
+  }
+}
+
+void TMsgLogger::RotateLogFile() {
+  FStream.reset();
+  try {
+    std::wstring backup = ChangeFileExt(FFileName, L".bak");
+    bool moved = !fs_.Exists(backup) || fs_.Remove(backup);
+    if (moved) moved = fs_.Rename(FFileName, backup);
+    if (!moved) {
+      // The full file stays; the log goes on under the first free (or
+      // freeable) numbered name, whose own backup is again the ".bak".
+      std::wstring next;
+      for (int n = 1; n <= kMaxFallbackNames && next.empty(); ++n) {
+        std::wstring candidate = FFileName + std::to_wstring(n);
+        if (!fs_.Exists(candidate) || fs_.Remove(candidate)) next = candidate;
+      }
+      if (next.empty()) throw LogFileError(L"No free name for the log file");
+      FFileName = next;
+    }
+    OpenLogFile();
+    WriteHeader();
+  } catch (...) {
+    FFileName.clear();
+    FEnabled.store(false);
+    FStream.reset();
+  }
+}
+
+bool TMsgLogger::RegEnabled(os::Registry& registry, const std::wstring& AAppKey) {
+  auto key = registry.OpenKey(os::RootKey::CurrentUser, L"SOFTWARE\\Tarnwick\\" + AAppKey,
+                              os::RegAccess::Full, false);
+  if (!key) return false;
+  auto value = key.value()->ReadDword(L"Logger");
+  return value && value.value() != 0;
+}
+
+TMsgLogger* Logger() { return g_logger; }
+
+bool CreateLogger(int64_t AMaxSize, LoggerServices services) {
+  FreeLogger();
+  try {
+    g_logger = new TMsgLogger(AMaxSize, true, std::move(services));
+  } catch (...) {
+    g_logger = nullptr;
+    return false;
+  }
+  return true;
+}
+
+void FreeLogger() { delete std::exchange(g_logger, nullptr); }
+
+namespace applog {
+
+void LogEvent(const std::wstring& Msg) {
+  if (TMsgLogger* l = Logger()) l->LogEvent(Msg);
+}
+
+void Log(const std::wstring& Msg) {
+  if (TMsgLogger* l = Logger()) l->Log(Msg);
+}
+
+void Log(const std::wstring& format, std::initializer_list<FormatArg> args) {
+  if (TMsgLogger* l = Logger()) l->Log(format, args);
+}
+
+void LogExecTime(const std::wstring& Msg, uint32_t Ticks) {
+  if (TMsgLogger* l = Logger()) l->LogExecTime(Msg, Ticks);
+}
+
+void LogStream(const std::wstring& Msg) {
+  if (TMsgLogger* l = Logger()) l->LogStream(Msg);
+}
+
+}  // namespace applog
+
+}  // namespace quellon
