@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "actions/power_api.h"
+#include "actions/screenshot.h"
+#include "imaging/resource_png_win32.h"
 #include "app/process_values.h"
 #include "app/watch_controller.h"
 #include "app/window_actions.h"
@@ -111,6 +113,8 @@ int RunMainWindow(HINSTANCE instance, const std::wstring& exe) {
   env.arguments = PlatformArguments();
   env.paramCount = GetParamCount(ProcessCommandLine());
   env.releaseInstanceMutex = ReleaseInstanceMutex;
+  env.takeScreenshot = TakeScreenshot;
+  env.loadPicture = [](const wchar_t* name) { return imaging::LoadPngResource(nullptr, name); };
 
   controller = std::make_unique<app::WatchController>(form, settings, env);
   form.AttachController(controller.get());

@@ -128,6 +128,10 @@ void WatchController::ReadUserValues(int& time) {
 }
 
 bool WatchController::FormCreate() {
+  if (env_.loadPicture) {
+    FMenuIcon1 = env_.loadPicture(L"XMenu1");
+    FMenuIcon2 = env_.loadPicture(L"XMenu2");
+  }
   if (env_.checkAtStart && env_.checkAtStart()) return false;
   form_.actShowApp->SetCaption(L"Hide window");
   FCreate = false;
@@ -456,6 +460,8 @@ void WatchController::PerformAction() {
   StopCountdown();
   StopDetectors();
   const TZUBCommand action = settings_.MainAction();
+  if (!settings_.Screenshot().empty() && TakesScreenshotBefore(action) && env_.takeScreenshot)
+    env_.takeScreenshot(settings_.Screenshot());
   if (EndsUserWork(action)) {
     SaveWindowPosition();
     FSystemIsClosing = true;

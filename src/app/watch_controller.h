@@ -5,12 +5,14 @@
 #pragma once
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "actions/system_actions.h"
 #include "core/countdown.h"
 #include "core/datetime.h"
+#include "imaging/image.h"
 #include "log/log_sink.h"
 #include "os/app_shell.h"
 #include "os/clock.h"
@@ -45,6 +47,10 @@ struct WatchEnv {
   // The process's arguments as the platform splits them, for the log.
   std::vector<std::wstring> arguments;
   int paramCount = 0;
+  // Saves the desktop picture to the file (errors swallowed); empty: none.
+  std::function<void(const std::wstring&)> takeScreenshot;
+  // Loads a PNG picture of the program's resources; none when it cannot.
+  std::function<std::optional<imaging::RgbaImage>(const wchar_t*)> loadPicture;
   // Releases the instance mutex when it is still held.
   std::function<void()> releaseInstanceMutex;
 };
@@ -58,6 +64,8 @@ class WatchController {
   bool FormCreate();
   bool FCreate = false;
   bool FSystemIsClosing = false;
+  // The menu button's normal and hover pictures; none when not loaded.
+  std::optional<imaging::RgbaImage> FMenuIcon1, FMenuIcon2;
   // Input or silence reported by the detectors.
   uint32_t FActiveCount = 0;
 

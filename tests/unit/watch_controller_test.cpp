@@ -43,11 +43,15 @@ class WatchTest : public ::testing::Test {
   void TearDown() override { ResetProgramClosingForTest(); }
 
   void Create(bool runFormCreate = true) {
+    watch.reset();
+    settings.reset();
+    form.reset();
     form = std::make_unique<TYARBForm>(backend);
     SettingsEnv senv;
     senv.log = &log;
     settings = std::make_unique<TZUBSettings>(registry, senv);
     WatchEnv env{registry, clock, shell, actions, &log};
+    env.takeScreenshot = [this](const std::wstring& file) { screenshots.push_back(file); };
     watch = std::make_unique<WatchController>(*form, *settings, env);
     form->AttachController(watch.get());
     if (runFormCreate) shown = watch->FormCreate();
@@ -90,6 +94,7 @@ class WatchTest : public ::testing::Test {
   std::unique_ptr<TZUBSettings> settings;
   std::unique_ptr<WatchController> watch;
   bool shown = false;
+  std::vector<std::wstring> screenshots;
 };
 
 TEST_F(WatchTest, FirstStartResetsTheUserKey) {
@@ -198,6 +203,25 @@ TEST_F(WatchTest, PeriodZeroActsAtTheFirstTick) {
   EXPECT_TRUE(watch->FSystemIsClosing);
   auto k = registry.OpenKey(RootKey::CurrentUser, kUserKeyPath, RegAccess::Read, false);
   EXPECT_TRUE(k.value()->ValueExists(L"Position - Left"));
+}
+
+TEST_F(WatchTest, ScreenshotOnlyBeforeShutdownTypeActions) {
+  struct Case {
+    uint32_t action;
+    bool shot;
+  } cases[] = {{0, true}, {7, true}, {6, false}, {5, false}};
+  for (const auto& c : cases) {
+    Returning();
+    PutUser(L"MainAction", c.action);
+    PutUser(L"Screenshot", L"C:\\shots\\desk.jpg");
+    screenshots.clear();
+    Create();
+    SetPeriod(0, 0, 0);
+    watch->btnStartClick(nullptr);
+    Tick();
+    EXPECT_EQ(screenshots.size(), c.shot ? 1u : 0u) << c.action;
+    ResetProgramClosingForTest();
+  }
 }
 
 TEST_F(WatchTest, TimeOfDayTrigger) {
