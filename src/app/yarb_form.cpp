@@ -7,6 +7,8 @@
 
 namespace quellon::app {
 
+constexpr unsigned kWmQueryEndSession = 0x0011;
+
 TYARBForm::TYARBForm(ui::Backend& backend) : ui::Form(backend, kMainWindowSpec) {
   CreateControls(kMainWindowControls, kMainWindowControlCount);
   BindControls();
@@ -107,6 +109,11 @@ void TYARBForm::BindHandlers() {
   TrayIcon->OnDblClick = [this] { TrayIconDblClick(); };
   TrayIcon->OnBalloonClick = [this] { TrayIconDblClick(); };
   OnCloseQuery = [this](bool& canClose) { FormCloseQuery(canClose); };
+  OnMessage = [this](const ui::Message& m, intptr_t&) {
+    // Windows is ending the logon: the position is not saved at the end.
+    if (m.msg == kWmQueryEndSession && controller_) controller_->FSystemIsClosing = true;
+    return false;  // the default processing asks the close query
+  };
   OnDestroy = [this] { FormDestroy(); };
   OnMinimize = [this] { AppMinimize(); };
 }
@@ -154,7 +161,8 @@ void TYARBForm::lblTip1MouseEnter() {}
 void TYARBForm::lblTip1MouseLeave() {}
 void TYARBForm::lblProgramNameClick() {}
 void TYARBForm::TrayIconDblClick() {}
-void TYARBForm::FormCloseQuery(bool&) {}
+// Closing is refused only while the installer copies its files.
+void TYARBForm::FormCloseQuery(bool& canClose) { canClose = tabctrlMain->ActivePage() != InstallPage3; }
 void TYARBForm::FormDestroy() {
   if (!controller_) return;
   controller_->StopCountdown();

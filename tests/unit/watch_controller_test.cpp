@@ -335,3 +335,31 @@ TEST_F(WatchTest, RegistryWriteFailureOnBeginIsReportedAndTheWatchGoesOn) {
 
 }  // namespace
 }  // namespace quellon::app
+
+namespace quellon::app {
+namespace {
+
+TEST_F(WatchTest, LogoffQueryKeepsThePositionUnsaved) {
+  Returning();
+  Create();
+  form->SetPosition(222, 111);
+  intptr_t result = 0;
+  form->DeliverMessage({0x0011, 0, 0}, result);  // WM_QUERYENDSESSION
+  EXPECT_TRUE(watch->FSystemIsClosing);
+  form->DestroyWindows();
+  auto k = registry.OpenKey(RootKey::CurrentUser, kUserKeyPath, RegAccess::Read, false);
+  EXPECT_EQ(k.value()->ReadDword(L"Position - Left").value(), 100u);  // as stored before
+}
+
+TEST_F(WatchTest, ClosingIsRefusedOnlyDuringInstallation) {
+  Create();
+  bool canClose = false;
+  form->FormCloseQuery(canClose);
+  EXPECT_TRUE(canClose);
+  form->tabctrlMain->SetActivePage(form->InstallPage3);
+  form->FormCloseQuery(canClose);
+  EXPECT_FALSE(canClose);
+}
+
+}  // namespace
+}  // namespace quellon::app
