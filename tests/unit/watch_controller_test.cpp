@@ -11,6 +11,7 @@
 #include "fakes/fake_app_shell.h"
 #include "fakes/fake_clock.h"
 #include "fakes/fake_registry.h"
+#include "fakes/recording_actions.h"
 #include "fakes/recording_log.h"
 #include "install/error_box.h"
 #include "install/special_programs.h"
@@ -22,16 +23,7 @@ namespace {
 using os::RegAccess;
 using os::RootKey;
 
-class RecordingActions final : public SystemActions {
- public:
-  void CloseSystem(bool turnOff) override { calls.push_back(turnOff ? L"shutdown" : L"restart"); }
-  void SuspendSystem(bool hibernate) override { calls.push_back(hibernate ? L"hibernate" : L"standby"); }
-  void CloseProgram() override { calls.push_back(L"close program"); }
-  void ModemDisconnect() override { calls.push_back(L"hang up"); }
-  void BlockWindowsUser() override { calls.push_back(L"lock"); }
-  void TurnOffMonitor() override { calls.push_back(L"monitor off"); }
-  std::vector<std::wstring> calls;
-};
+using test::RecordingActions;
 
 // A main window on the headless backend with its controller, over a fake
 // registry holding the installer's records.
