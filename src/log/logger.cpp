@@ -36,7 +36,8 @@ std::wstring ChangeFileExt(const std::wstring& path, const std::wstring& ext) {
 }
 
 std::wstring TwoDigits(int v) {
-  wchar_t buf[3] = {static_cast<wchar_t>(L'0' + v / 10 % 10), static_cast<wchar_t>(L'0' + v % 10), 0};
+  wchar_t buf[3] = {static_cast<wchar_t>(L'0' + v / 10 % 10),
+                    static_cast<wchar_t>(L'0' + v % 10), 0};
   return buf;
 }
 

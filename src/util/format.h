@@ -31,13 +31,13 @@ class FormatArg {
  public:
   enum class Kind { Signed, Unsigned, Float, Text };
 
-  template <typename T, std::enable_if_t<std::is_integral_v<T> && std::is_signed_v<T> &&
-                                             !std::is_same_v<T, bool> && !std::is_same_v<T, wchar_t>,
-                                         int> = 0>
+  template <typename T>
+  static constexpr bool kIsNumber =
+      std::is_integral_v<T> && !std::is_same_v<T, bool> && !std::is_same_v<T, wchar_t>;
+
+  template <typename T, std::enable_if_t<kIsNumber<T> && std::is_signed_v<T>, int> = 0>
   FormatArg(T value) : kind_(Kind::Signed), signed_(value) {}
-  template <typename T, std::enable_if_t<std::is_integral_v<T> && std::is_unsigned_v<T> &&
-                                             !std::is_same_v<T, bool> && !std::is_same_v<T, wchar_t>,
-                                         int> = 0>
+  template <typename T, std::enable_if_t<kIsNumber<T> && std::is_unsigned_v<T>, int> = 0>
   FormatArg(T value) : kind_(Kind::Unsigned), unsigned_(value) {}
   FormatArg(double value) : kind_(Kind::Float), float_(value) {}
   FormatArg(const wchar_t* text) : kind_(Kind::Text), text_(text ? text : L"") {}

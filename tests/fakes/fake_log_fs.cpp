@@ -26,7 +26,8 @@ class FakeLogFileSystem::Writer final : public LogFileWriter {
   void Flush() override {
     std::string bytes;
     bytes.swap(pending_);
-    if (fs_.failFlush) throw LogFileError(L"WriteFile failed: Error 112: There is not enough space on the disk.");
+    if (fs_.failFlush)
+      throw LogFileError(L"WriteFile failed: Error 112: There is not enough space on the disk.");
     file_->content += bytes;
   }
 
@@ -80,8 +81,12 @@ std::vector<std::wstring> FakeLogFileSystem::FileNames() const {
 }
 
 std::unique_ptr<LogFileWriter> FakeLogFileSystem::OpenForAppend(const std::wstring& path) {
-  if (failOpen) throw LogFileError(L"CreateFileW failed: Error 32: The process cannot access the file because it is being used by another process.");
-  if (!HasFolderOf(path)) throw LogFileError(L"CreateFileW failed: Error 3: The system cannot find the path specified.");
+  if (failOpen)
+    throw LogFileError(
+        L"CreateFileW failed: Error 32: The process cannot access the file because it is being "
+        L"used by another process.");
+  if (!HasFolderOf(path))
+    throw LogFileError(L"CreateFileW failed: Error 3: The system cannot find the path specified.");
   auto& file = files_[Key(path)];
   if (!file) {
     file = std::make_shared<File>();

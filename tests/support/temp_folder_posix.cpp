@@ -14,7 +14,8 @@ namespace quellon::test {
 
 TempFolder::TempFolder(const std::wstring& prefix) {
   const char* tmp = std::getenv("TMPDIR");
-  std::string pattern = std::string(tmp && *tmp ? tmp : "/tmp") + "/" + WideToUtf8(prefix) + "-XXXXXX";
+  std::string pattern =
+      std::string(tmp && *tmp ? tmp : "/tmp") + "/" + WideToUtf8(prefix) + "-XXXXXX";
   if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
   path_ = Utf8ToWide(pattern) + L"/";
 }

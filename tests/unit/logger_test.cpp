@@ -161,7 +161,8 @@ TEST_F(LoggerTest, LogWritesTheFileAndTheDebuggerOutput) {
   log->Log(L"instance%.2d %d", {2, 7});
   log->LogDebug(L"debug\r\nonly");
   EXPECT_EQ(File(), NewFile() + Line("Begin pressed") + Line("instance02 7"));
-  EXPECT_EQ(debug, (std::vector<std::wstring>{L"Begin pressed", L"instance02 7", L"debug\r\nonly"}));
+  EXPECT_EQ(debug,
+            (std::vector<std::wstring>{L"Begin pressed", L"instance02 7", L"debug\r\nonly"}));
 }
 
 TEST_F(LoggerTest, BadFormatKeepsTheFormatText) {
@@ -206,7 +207,8 @@ TEST_F(LoggerTest, CreationFailsWhenTheFileCannotBeOpened) {
     const char* what;
     std::function<void(FakeLogFileSystem&, LoggerServices&)> arrange;
   } cases[] = {
-      {"missing folder", [](FakeLogFileSystem&, LoggerServices& s) { s.folder = L"C:\\Nowhere\\"; }},
+      {"missing folder",
+       [](FakeLogFileSystem&, LoggerServices& s) { s.folder = L"C:\\Nowhere\\"; }},
       {"no folder", [](FakeLogFileSystem&, LoggerServices& s) { s.folder.clear(); }},
       {"read-only file",
        [](FakeLogFileSystem& f, LoggerServices&) {
@@ -500,7 +502,8 @@ TEST(LoggerRegEnabledTest, OnlyANonZeroDwordSwitchesLoggingOn) {
 TEST(LoggerRegEnabledTest, KeyThatDeniesFullAccessGivesFalse) {
   using os::RootKey;
   test::FakeRegistry reg;
-  auto key = reg.OpenKey(RootKey::CurrentUser, L"SOFTWARE\\Tarnwick\\YARB", os::RegAccess::Full, true);
+  auto key =
+      reg.OpenKey(RootKey::CurrentUser, L"SOFTWARE\\Tarnwick\\YARB", os::RegAccess::Full, true);
   ASSERT_TRUE(key);
   ASSERT_TRUE(key.value()->WriteDword(L"Logger", 1));
   EXPECT_TRUE(TMsgLogger::RegEnabled(reg, L"YARB"));

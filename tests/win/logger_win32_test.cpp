@@ -50,7 +50,8 @@ TEST_F(LoggerWin32Test, NewFileHasBomSeparatorAndHeaderWithCrLf) {
   EXPECT_TRUE(Matches(content.substr(3), Event("-{40}") + Event(kHeader))) << content;
 
   log.LogEvent(L"a\r\nb \u00e4");
-  EXPECT_TRUE(Matches(File(L"ZUB.log"), kBom + Event("-{40}") + Event(kHeader) + Event("a--b \xC3\xA4")));
+  EXPECT_TRUE(Matches(File(L"ZUB.log"),
+                      kBom + Event("-{40}") + Event(kHeader) + Event("a--b \xC3\xA4")));
 }
 
 TEST_F(LoggerWin32Test, LinesGoAfterWhatAnotherProgramAppended) {
@@ -81,7 +82,8 @@ TEST_F(LoggerWin32Test, FullFileRotatesToBak) {
   for (int i = 0; i < 100 && File(L"ZUB.bak") == "older backup"; ++i)
     log.LogEvent(L"line " + std::to_wstring(i));
   std::string bak = File(L"ZUB.bak"), now = File(L"ZUB.log");
-  EXPECT_TRUE(Matches(bak, kBom + Event("-{40}") + Event(kHeader) + "(" + Event("line [0-9]+") + ")+"))
+  EXPECT_TRUE(Matches(bak,
+                      kBom + Event("-{40}") + Event(kHeader) + "(" + Event("line [0-9]+") + ")+"))
       << bak;
   EXPECT_GT(bak.size(), 300u);
   EXPECT_TRUE(Matches(now, kBom + Event(kHeader) + Event("line [0-9]+"))) << now;
