@@ -10,7 +10,7 @@ using ui::Shadow;
 using ui::ShadowPosition;
 using namespace ui::keys;
 
-const ui::FormSpec kMainWindowSpec = {
+const ui::FormDesc kMainWindowDesc = {
     L"TYARBForm", L"YARBForm", L"ZUB", 339, 257, ui::BorderStyle::Single,
     ui::kSystemMenu | ui::kMinimizeBox, true};
 
@@ -34,7 +34,7 @@ constexpr unsigned kFixedCenter = ui::kFixedSize | ui::kCenter;
 // Client area 339 x 257: a strip of 34 pixels with the menu button, its tip
 // and the program's name; the content pages (185 high); the button pages
 // (38 high) at the bottom.
-const ui::ControlSpec kMainWindowControls[] = {
+const ui::ControlDesc kMainWindowControls[] = {
     // kind, name, parent, caption, {left, top, width, height}, tab order, tag, flags, value, font, shadow
     {kLabel, L"btnMenu", nullptr, L"\u2605", {2, 2, 17, 17}, -1, 0, ui::kFixedSize | ui::kCenter, 0,
      Font::Pixels(15, true)},

@@ -8,8 +8,8 @@
 
 namespace quellon::app {
 
-extern const ui::FormSpec kMainWindowSpec;
-extern const ui::ControlSpec kMainWindowControls[];
+extern const ui::FormDesc kMainWindowDesc;
+extern const ui::ControlDesc kMainWindowControls[];
 extern const size_t kMainWindowControlCount;
 
 }  // namespace quellon::app

@@ -9,7 +9,7 @@ namespace quellon::app {
 
 constexpr unsigned kWmQueryEndSession = 0x0011;
 
-TYARBForm::TYARBForm(ui::Backend& backend) : ui::Form(backend, kMainWindowSpec) {
+TYARBForm::TYARBForm(ui::Backend& backend) : ui::Form(backend, kMainWindowDesc) {
   CreateControls(kMainWindowControls, kMainWindowControlCount);
   BindControls();
   actMonitoredAppRefresh->SetHint(L"Refresh (running applications list)");

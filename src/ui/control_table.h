@@ -5,7 +5,7 @@
 
 namespace quellon::ui {
 
-enum SpecFlag : unsigned {
+enum DescFlag : unsigned {
   kHidden = 1u << 0,
   kDisabled = 1u << 1,
   kChecked = 1u << 2,     // check box, radio button
@@ -21,7 +21,7 @@ enum SpecFlag : unsigned {
   kNoAccelChar = 1u << 12 // label: "&" is shown as it is
 };
 
-struct ControlSpec {
+struct ControlDesc {
   ControlKind kind;
   const wchar_t* name;
   const wchar_t* parent;   // nullptr: the form itself

@@ -21,17 +21,17 @@
 
 namespace quellon::ui {
 
-Form::Form(Backend& backend, const FormSpec& spec)
-    : Control(*this, ControlKind::Form, spec.name ? spec.name : L"", nullptr),
+Form::Form(Backend& backend, const FormDesc& desc)
+    : Control(*this, ControlKind::Form, desc.name ? desc.name : L"", nullptr),
       backend_(&backend),
-      className_(spec.className ? spec.className : L""),
-      border_(spec.border),
-      borderIcons_(spec.borderIcons),
-      doubleBuffered_(spec.doubleBuffered) {
+      className_(desc.className ? desc.className : L""),
+      border_(desc.border),
+      borderIcons_(desc.borderIcons),
+      doubleBuffered_(desc.doubleBuffered) {
   SetVisible(false);
-  StoreText(spec.caption ? spec.caption : L"");
-  clientWidth_ = spec.clientWidth;
-  clientHeight_ = spec.clientHeight;
+  StoreText(desc.caption ? desc.caption : L"");
+  clientWidth_ = desc.clientWidth;
+  clientHeight_ = desc.clientHeight;
   Extent frame = backend.FrameExtent(*this);
   Rect work = backend.WorkArea();
   int width = clientWidth_ + frame.width;
@@ -71,49 +71,49 @@ std::string Form::MissingMessage(const std::wstring& name) {
   return "ui: no component " + WideToUtf8(name) + " of the asked kind";
 }
 
-Control* Form::ParentFor(const ControlSpec& spec) {
-  if (!spec.parent || !*spec.parent) return this;
-  Control* parent = dynamic_cast<Control*>(Find(spec.parent));
+Control* Form::ParentFor(const ControlDesc& desc) {
+  if (!desc.parent || !*desc.parent) return this;
+  Control* parent = dynamic_cast<Control*>(Find(desc.parent));
   if (!parent)
-    throw std::logic_error("ui: " + WideToUtf8(spec.name) + ": no parent " +
-                           WideToUtf8(spec.parent));
+    throw std::logic_error("ui: " + WideToUtf8(desc.name) + ": no parent " +
+                           WideToUtf8(desc.parent));
   return parent;
 }
 
-Component& Form::CreateComponent(const ControlSpec& spec) {
-  std::wstring name = spec.name ? spec.name : L"";
+Component& Form::CreateComponent(const ControlDesc& desc) {
+  std::wstring name = desc.name ? desc.name : L"";
   if (name.empty() || byName_.count(name) || name == Name())
     throw std::logic_error("ui: missing or repeated name " + WideToUtf8(name));
   std::unique_ptr<Component> made;
   Control* control = nullptr;
-  if (!IsControlKind(spec.kind)) {
-    if (spec.parent && *spec.parent)
+  if (!IsControlKind(desc.kind)) {
+    if (desc.parent && *desc.parent)
       throw std::logic_error("ui: " + WideToUtf8(name) + " belongs to the form itself");
-    if (spec.kind == ControlKind::PopupMenu) {
+    if (desc.kind == ControlKind::PopupMenu) {
       made = std::make_unique<PopupMenu>(*this, name);
-    } else if (spec.kind == ControlKind::TrayIcon) {
+    } else if (desc.kind == ControlKind::TrayIcon) {
       auto t = std::make_unique<TrayIcon>(*this, name);
-      t->SetHint(spec.caption ? spec.caption : L"");
+      t->SetHint(desc.caption ? desc.caption : L"");
       made = std::move(t);
-    } else if (spec.kind == ControlKind::Timer) {
+    } else if (desc.kind == ControlKind::Timer) {
       auto t = std::make_unique<Timer>(*this, name);
-      t->SetEnabled((spec.flags & kDisabled) == 0);
-      if (spec.value > 0) t->SetInterval(spec.value);
+      t->SetEnabled((desc.flags & kDisabled) == 0);
+      if (desc.value > 0) t->SetInterval(desc.value);
       made = std::move(t);
     } else {
       auto a = std::make_unique<Action>(*this, name);
-      a->SetCaption(spec.caption ? spec.caption : L"");
-      a->SetEnabled((spec.flags & kDisabled) == 0);
-      a->SetShortCut({spec.value, kNoShift});
+      a->SetCaption(desc.caption ? desc.caption : L"");
+      a->SetEnabled((desc.flags & kDisabled) == 0);
+      a->SetShortCut({desc.value, kNoShift});
       made = std::move(a);
     }
   } else {
-    Control* parent = ParentFor(spec);
+    Control* parent = ParentFor(desc);
     bool pageParent = parent->Kind() == ControlKind::PageControl;
-    if (!parent->IsContainer() || pageParent != (spec.kind == ControlKind::TabSheet))
+    if (!parent->IsContainer() || pageParent != (desc.kind == ControlKind::TabSheet))
       throw std::logic_error("ui: " + WideToUtf8(parent->Name()) + " cannot hold " +
                              WideToUtf8(name));
-    switch (spec.kind) {
+    switch (desc.kind) {
       case ControlKind::Label: made = std::make_unique<Label>(*this, name, parent); break;
       case ControlKind::Button: made = std::make_unique<Button>(*this, name, parent); break;
       case ControlKind::CheckBox: made = std::make_unique<CheckBox>(*this, name, parent); break;
@@ -134,65 +134,65 @@ Component& Form::CreateComponent(const ControlSpec& spec) {
     // State first, quietly (no handlers are bound yet), then the window.
     // A label sizes itself once, at the end, from its final text, font and
     // alignment and the edge the table gives.
-    auto* label = spec.kind == ControlKind::Label ? static_cast<Label*>(control) : nullptr;
+    auto* label = desc.kind == ControlKind::Label ? static_cast<Label*>(control) : nullptr;
     if (label) label->SetAutoSize(false);
-    if (spec.kind != ControlKind::TabSheet) control->SetBounds(spec.bounds);
-    if (spec.flags & kHidden) control->SetVisible(false);
-    if (spec.flags & kDisabled) control->SetEnabled(false);
-    control->SetFont(spec.font);
-    switch (spec.kind) {
+    if (desc.kind != ControlKind::TabSheet) control->SetBounds(desc.bounds);
+    if (desc.flags & kHidden) control->SetVisible(false);
+    if (desc.flags & kDisabled) control->SetEnabled(false);
+    control->SetFont(desc.font);
+    switch (desc.kind) {
       case ControlKind::Label: {
         auto* l = static_cast<Label*>(control);
-        l->SetAlignment((spec.flags & kCenter)  ? Alignment::Center
-                        : (spec.flags & kRight) ? Alignment::Right
+        l->SetAlignment((desc.flags & kCenter)  ? Alignment::Center
+                        : (desc.flags & kRight) ? Alignment::Right
                                                 : Alignment::Left);
-        l->SetWordWrap((spec.flags & kWordWrap) != 0);
-        l->SetShowAccelChar((spec.flags & kNoAccelChar) == 0);
-        l->SetShadow(spec.shadow);
+        l->SetWordWrap((desc.flags & kWordWrap) != 0);
+        l->SetShowAccelChar((desc.flags & kNoAccelChar) == 0);
+        l->SetShadow(desc.shadow);
         break;
       }
       case ControlKind::Button: {
         auto* b = static_cast<Button*>(control);
-        b->SetDefault((spec.flags & kDefault) != 0);
-        b->SetCancel((spec.flags & kCancel) != 0);
-        b->SetModalResult(spec.value);
+        b->SetDefault((desc.flags & kDefault) != 0);
+        b->SetCancel((desc.flags & kCancel) != 0);
+        b->SetModalResult(desc.value);
         break;
       }
       case ControlKind::CheckBox:
-        static_cast<CheckBox*>(control)->SetChecked((spec.flags & kChecked) != 0);
+        static_cast<CheckBox*>(control)->SetChecked((desc.flags & kChecked) != 0);
         break;
       case ControlKind::RadioButton:
-        static_cast<RadioButton*>(control)->SetChecked((spec.flags & kChecked) != 0);
+        static_cast<RadioButton*>(control)->SetChecked((desc.flags & kChecked) != 0);
         break;
       case ControlKind::ComboBox: {
         auto* c = static_cast<ComboBox*>(control);
-        c->SetStyle((spec.flags & kPickList) ? ComboStyle::DropDownList : ComboStyle::DropDown);
-        c->SetSorted((spec.flags & kSorted) != 0);
+        c->SetStyle((desc.flags & kPickList) ? ComboStyle::DropDownList : ComboStyle::DropDown);
+        c->SetSorted((desc.flags & kSorted) != 0);
         break;
       }
       case ControlKind::Edit:
-        static_cast<Edit*>(control)->SetReadOnly((spec.flags & kReadOnly) != 0);
+        static_cast<Edit*>(control)->SetReadOnly((desc.flags & kReadOnly) != 0);
         break;
       case ControlKind::SpinEdit:
-        static_cast<SpinEdit*>(control)->SetValue(spec.value);
+        static_cast<SpinEdit*>(control)->SetValue(desc.value);
         break;
       default:
         break;
     }
-    if (spec.kind != ControlKind::SpinEdit) control->SetCaption(spec.caption ? spec.caption : L"");
-    if (label) label->SetAutoSize((spec.flags & kFixedSize) == 0);
+    if (desc.kind != ControlKind::SpinEdit) control->SetCaption(desc.caption ? desc.caption : L"");
+    if (label) label->SetAutoSize((desc.flags & kFixedSize) == 0);
   }
-  made->SetTag(spec.tag);
+  made->SetTag(desc.tag);
   Component& result = *made;
   components_.push_back(std::move(made));
   byName_[name] = &result;
   result.CreatePeer();
-  if (control && spec.tabOrder >= 0) control->SetTabOrder(spec.tabOrder);
+  if (control && desc.tabOrder >= 0) control->SetTabOrder(desc.tabOrder);
   return result;
 }
 
-void Form::CreateControls(const ControlSpec* specs, size_t count) {
-  for (size_t i = 0; i < count; ++i) CreateComponent(specs[i]);
+void Form::CreateControls(const ControlDesc* descs, size_t count) {
+  for (size_t i = 0; i < count; ++i) CreateComponent(descs[i]);
 }
 
 Component* Form::Find(const std::wstring& name) const {

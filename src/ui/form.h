@@ -27,7 +27,7 @@ enum class WindowState { Normal, Minimized };
 enum ModalResult : int { mrNone = 0, mrOk = 1, mrCancel = 2, mrAbort = 3, mrRetry = 4, mrIgnore = 5,
                          mrYes = 6, mrNo = 7 };
 
-struct FormSpec {
+struct FormDesc {
   const wchar_t* className;  // the window class, seen by other programs
   const wchar_t* name;
   const wchar_t* caption;
@@ -40,7 +40,7 @@ struct FormSpec {
 
 class Form : public Control {
  public:
-  Form(Backend& backend, const FormSpec& spec);
+  Form(Backend& backend, const FormDesc& desc);
   ~Form() override;
 
   Backend& GetBackend() const { return *backend_; }
@@ -48,11 +48,11 @@ class Form : public Control {
   // Building. Throws std::logic_error on a duplicate name, an unknown or
   // unsuitable parent.
   template <size_t N>
-  void CreateControls(const ControlSpec (&specs)[N]) {
-    CreateControls(specs, N);
+  void CreateControls(const ControlDesc (&descs)[N]) {
+    CreateControls(descs, N);
   }
-  void CreateControls(const ControlSpec* specs, size_t count);
-  Component& CreateComponent(const ControlSpec& spec);
+  void CreateControls(const ControlDesc* descs, size_t count);
+  Component& CreateComponent(const ControlDesc& desc);
 
   Component* Find(const std::wstring& name) const;
   // The named component as its class; throws std::logic_error when there
@@ -132,7 +132,7 @@ class Form : public Control {
  private:
   static std::string MissingMessage(const std::wstring& name);
   static bool IsControlKind(ControlKind kind);
-  Control* ParentFor(const ControlSpec& spec);
+  Control* ParentFor(const ControlDesc& desc);
   void DestroyPeers(Control& control);
   void ApplyState(WindowState state);
 

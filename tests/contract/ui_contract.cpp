@@ -17,10 +17,10 @@ using namespace ui;
 
 namespace {
 
-const FormSpec kContractForm = {L"QuellonContractForm", L"ContractForm", L"Contract", 300, 250,
+const FormDesc kContractForm = {L"QuellonContractForm", L"ContractForm", L"Contract", 300, 250,
                                 BorderStyle::Single, kSystemMenu | kMinimizeBox, false};
 
-const ControlSpec kContractControls[] = {
+const ControlDesc kContractControls[] = {
     {ControlKind::PageControl, L"pages", nullptr, L"", {0, 0, 300, 200}},
     {ControlKind::TabSheet, L"pageA", L"pages", L""},
     {ControlKind::TabSheet, L"pageB", L"pages", L""},
@@ -417,13 +417,13 @@ TEST_P(UiContract, CloseAsksFirstThenDestroysTheWindows) {
 }
 
 TEST_P(UiContract, ModalFormHoldsTheOthersUntilItHasAResult) {
-  const FormSpec spec = {L"QuellonContractDialog", L"Dialog", L"Dialog", 200, 80, BorderStyle::Dialog,
+  const FormDesc desc = {L"QuellonContractDialog", L"Dialog", L"Dialog", 200, 80, BorderStyle::Dialog,
                          kSystemMenu, false};
-  const ControlSpec controls[] = {
+  const ControlDesc controls[] = {
       {ControlKind::Button, L"dok", nullptr, L"OK", {10, 40, 75, 25}, -1, 0, kDefault, mrOk},
       {ControlKind::Button, L"dcancel", nullptr, L"Cancel", {100, 40, 75, 25}, -1, 0, kCancel, mrCancel},
   };
-  Form dialog(driver->GetBackend(), spec);
+  Form dialog(driver->GetBackend(), desc);
   dialog.CreateControls(controls);
   // The user acts once the dialog is open: a message posted before it
   // opens is handled by its modal loop.

@@ -22,7 +22,7 @@
 namespace quellon::ui {
 namespace {
 
-const FormSpec kSpec = {L"TestForm", L"TestForm", L"Test", 200, 100, BorderStyle::Single,
+const FormDesc kTestForm = {L"TestForm", L"TestForm", L"Test", 200, 100, BorderStyle::Single,
                         kSystemMenu | kMinimizeBox, false};
 
 class HeadlessTest : public ::testing::Test {
@@ -30,12 +30,12 @@ class HeadlessTest : public ::testing::Test {
   test::FakeClock clock;
   HeadlessBackend backend{clock};
   HeadlessUser user{backend};
-  Form form{backend, kSpec};
+  Form form{backend, kTestForm};
 };
 
 TEST_F(HeadlessTest, TimerFiresWhenItsIntervalHasPassedAndMergesLateTicks) {
-  const ControlSpec specs[] = {{ControlKind::Timer, L"t", nullptr, L"", {}, -1, 0, 0, 1000}};
-  form.CreateControls(specs);
+  const ControlDesc descs[] = {{ControlKind::Timer, L"t", nullptr, L"", {}, -1, 0, 0, 1000}};
+  form.CreateControls(descs);
   int fired = 0;
   form.Get<Timer>(L"t").OnTimer = [&] { ++fired; };
   clock.Advance(999);
@@ -58,8 +58,8 @@ TEST_F(HeadlessTest, TimerFiresWhenItsIntervalHasPassedAndMergesLateTicks) {
 }
 
 TEST_F(HeadlessTest, ChangingATimerStartsItsIntervalAnew) {
-  const ControlSpec specs[] = {{ControlKind::Timer, L"t", nullptr, L"", {}, -1, 0, 0, 1000}};
-  form.CreateControls(specs);
+  const ControlDesc descs[] = {{ControlKind::Timer, L"t", nullptr, L"", {}, -1, 0, 0, 1000}};
+  form.CreateControls(descs);
   auto& t = form.Get<Timer>(L"t");
   int fired = 0;
   t.OnTimer = [&] { ++fired; };
@@ -80,9 +80,9 @@ TEST_F(HeadlessTest, ChangingATimerStartsItsIntervalAnew) {
 }
 
 TEST_F(HeadlessTest, ATimerStoppedByAnotherInTheSamePassDoesNotFire) {
-  const ControlSpec specs[] = {{ControlKind::Timer, L"a", nullptr, L"", {}, -1, 0, 0, 100},
+  const ControlDesc descs[] = {{ControlKind::Timer, L"a", nullptr, L"", {}, -1, 0, 0, 100},
                                {ControlKind::Timer, L"b", nullptr, L"", {}, -1, 0, 0, 100}};
-  form.CreateControls(specs);
+  form.CreateControls(descs);
   std::vector<std::wstring> order;
   form.Get<Timer>(L"a").OnTimer = [&] {
     order.push_back(L"a");
@@ -95,8 +95,8 @@ TEST_F(HeadlessTest, ATimerStoppedByAnotherInTheSamePassDoesNotFire) {
 }
 
 TEST_F(HeadlessTest, TimersOfAClosedFormStop) {
-  const ControlSpec specs[] = {{ControlKind::Timer, L"t", nullptr, L"", {}, -1, 0, 0, 100}};
-  form.CreateControls(specs);
+  const ControlDesc descs[] = {{ControlKind::Timer, L"t", nullptr, L"", {}, -1, 0, 0, 100}};
+  form.CreateControls(descs);
   int fired = 0;
   form.Get<Timer>(L"t").OnTimer = [&] { ++fired; };
   form.Post(0x401);
@@ -148,7 +148,7 @@ TEST(FontTest, PointSizesConvertAtNinetySixPixelsPerInch) {
 }
 
 TEST_F(HeadlessTest, LabelSizeFollowsTextFontAndShadow) {
-  const ControlSpec specs[] = {
+  const ControlDesc descs[] = {
       {ControlKind::Label, L"plain", nullptr, L"abc", {10, 10, 0, 0}},
       {ControlKind::Label, L"shadowed", nullptr, L"abc", {10, 30, 0, 0}, -1, 0, 0, 0, Font{},
        Shadow{2, ShadowPosition::RightBottom}},
@@ -157,7 +157,7 @@ TEST_F(HeadlessTest, LabelSizeFollowsTextFontAndShadow) {
       {ControlKind::Label, L"fixed", nullptr, L"abc", {10, 70, 50, 16}, -1, 0, kFixedSize},
       {ControlKind::Label, L"empty", nullptr, L"", {10, 90, 0, 0}},
   };
-  form.CreateControls(specs);
+  form.CreateControls(descs);
   EXPECT_EQ(form.Get<Label>(L"plain").Bounds(), (Rect{10, 10, 18 + 2, 13 + 2}));
   EXPECT_EQ(form.Get<Label>(L"shadowed").Bounds(), (Rect{10, 30, 18 + 4, 13 + 4}));
   EXPECT_EQ(form.Get<Label>(L"upleft").Bounds(), (Rect{10, 50, 18 + 2, 13 + 2}));
@@ -172,12 +172,12 @@ TEST_F(HeadlessTest, LabelSizeFollowsTextFontAndShadow) {
 }
 
 TEST_F(HeadlessTest, ControlTableIsChecked) {
-  const ControlSpec base[] = {{ControlKind::PageControl, L"pages", nullptr, L"", {0, 0, 100, 100}},
+  const ControlDesc base[] = {{ControlKind::PageControl, L"pages", nullptr, L"", {0, 0, 100, 100}},
                               {ControlKind::Label, L"label", nullptr, L"x", {0, 0, 0, 0}}};
   form.CreateControls(base);
   struct Case {
     const char* why;
-    ControlSpec spec;
+    ControlDesc desc;
   };
   const Case bad[] = {
       {"repeated name", {ControlKind::Button, L"label", nullptr, L"", {}}},
@@ -188,19 +188,19 @@ TEST_F(HeadlessTest, ControlTableIsChecked) {
       {"timers belong to the form", {ControlKind::Timer, L"t", L"pages", L"", {}}},
       {"no name", {ControlKind::Button, L"", nullptr, L"", {}}},
   };
-  for (const Case& c : bad) EXPECT_THROW(form.CreateComponent(c.spec), std::logic_error) << c.why;
+  for (const Case& c : bad) EXPECT_THROW(form.CreateComponent(c.desc), std::logic_error) << c.why;
   EXPECT_THROW(form.Get<PageControl>(L"label"), std::logic_error);
   EXPECT_THROW(form.Get<Label>(L"missing"), std::logic_error);
   EXPECT_NO_THROW(form.Get<Label>(L"label"));
 }
 
 TEST_F(HeadlessTest, PageControlShowsExactlyTheActivePage) {
-  const ControlSpec specs[] = {{ControlKind::PageControl, L"pages", nullptr, L"", {0, 0, 100, 80}},
+  const ControlDesc descs[] = {{ControlKind::PageControl, L"pages", nullptr, L"", {0, 0, 100, 80}},
                                {ControlKind::TabSheet, L"p1", L"pages", L""},
                                {ControlKind::TabSheet, L"p2", L"pages", L""},
                                {ControlKind::PageControl, L"other", nullptr, L"", {0, 0, 10, 10}},
                                {ControlKind::TabSheet, L"q1", L"other", L""}};
-  form.CreateControls(specs);
+  form.CreateControls(descs);
   auto& pages = form.Get<PageControl>(L"pages");
   auto& p1 = form.Get<TabSheet>(L"p1");
   auto& p2 = form.Get<TabSheet>(L"p2");
@@ -217,8 +217,8 @@ TEST_F(HeadlessTest, PageControlShowsExactlyTheActivePage) {
 }
 
 TEST_F(HeadlessTest, SortedComboBoxKeepsCaseInsensitiveOrder) {
-  const ControlSpec specs[] = {{ControlKind::ComboBox, L"c", nullptr, L"", {0, 0, 100, 21}, -1, 0, kSorted}};
-  form.CreateControls(specs);
+  const ControlDesc descs[] = {{ControlKind::ComboBox, L"c", nullptr, L"", {0, 0, 100, 21}, -1, 0, kSorted}};
+  form.CreateControls(descs);
   auto& c = form.Get<ComboBox>(L"c");
   c.SetItems({L"delta", L"Bravo", L"alpha"});
   EXPECT_EQ(c.Items(), (std::vector<std::wstring>{L"alpha", L"Bravo", L"delta"}));
@@ -231,8 +231,8 @@ TEST_F(HeadlessTest, SortedComboBoxKeepsCaseInsensitiveOrder) {
 }
 
 TEST_F(HeadlessTest, PickListShowsOnlyItsItems) {
-  const ControlSpec specs[] = {{ControlKind::ComboBox, L"c", nullptr, L"", {0, 0, 100, 21}, -1, 0, kPickList}};
-  form.CreateControls(specs);
+  const ControlDesc descs[] = {{ControlKind::ComboBox, L"c", nullptr, L"", {0, 0, 100, 21}, -1, 0, kPickList}};
+  form.CreateControls(descs);
   auto& c = form.Get<ComboBox>(L"c");
   c.SetItems({L"Shutdown", L"Restart"});
   c.SetText(L"restart");
@@ -257,11 +257,11 @@ TEST_F(HeadlessTest, FormIsCentredAndItsOuterSizeIncludesTheFrame) {
 }
 
 TEST_F(HeadlessTest, UserCannotReachHiddenDisabledOrMinimisedControls) {
-  const ControlSpec specs[] = {
+  const ControlDesc descs[] = {
       {ControlKind::GroupBox, L"g", nullptr, L"G", {0, 0, 100, 80}},
       {ControlKind::Button, L"b", L"g", L"B", {5, 20, 50, 20}},
   };
-  form.CreateControls(specs);
+  form.CreateControls(descs);
   int clicks = 0;
   auto& b = form.Get<Control>(L"b");
   b.OnClick = [&] { ++clicks; };
@@ -282,17 +282,17 @@ TEST_F(HeadlessTest, UserCannotReachHiddenDisabledOrMinimisedControls) {
 }
 
 TEST_F(HeadlessTest, HandlerErrorsReachTheTestWithoutAnErrorHandler) {
-  const ControlSpec specs[] = {{ControlKind::Button, L"b", nullptr, L"B", {0, 0, 50, 20}}};
-  form.CreateControls(specs);
+  const ControlDesc descs[] = {{ControlKind::Button, L"b", nullptr, L"B", {0, 0, 50, 20}}};
+  form.CreateControls(descs);
   form.Show();
   form.Get<Control>(L"b").OnClick = [] { throw std::runtime_error("boom"); };
   EXPECT_THROW(user.Click(form.Get<Control>(L"b")), std::runtime_error);
 }
 
 TEST_F(HeadlessTest, MenuItemsThatCannotBeChosenDoNothing) {
-  const ControlSpec specs[] = {{ControlKind::PopupMenu, L"m", nullptr, L""},
+  const ControlDesc descs[] = {{ControlKind::PopupMenu, L"m", nullptr, L""},
                                {ControlKind::Action, L"a", nullptr, L"Advanced"}};
-  form.CreateControls(specs);
+  form.CreateControls(descs);
   auto& m = form.Get<PopupMenu>(L"m");
   auto& a = form.Get<Action>(L"a");
   std::vector<std::wstring> ran;
@@ -314,9 +314,9 @@ TEST_F(HeadlessTest, MenuItemsThatCannotBeChosenDoNothing) {
 }
 
 TEST_F(HeadlessTest, RightClicksOpenTheContextAndTrayMenusWhereTheUserClicked) {
-  const ControlSpec specs[] = {{ControlKind::PopupMenu, L"m", nullptr, L""},
+  const ControlDesc descs[] = {{ControlKind::PopupMenu, L"m", nullptr, L""},
                                {ControlKind::TrayIcon, L"t", nullptr, L"Hint"}};
-  form.CreateControls(specs);
+  form.CreateControls(descs);
   auto& m = form.Get<PopupMenu>(L"m");
   auto& t = form.Get<TrayIcon>(L"t");
   int opened = 0;
@@ -337,8 +337,8 @@ TEST_F(HeadlessTest, RightClicksOpenTheContextAndTrayMenusWhereTheUserClicked) {
 }
 
 TEST_F(HeadlessTest, TrayIconThatCannotBeShownStaysHidden) {
-  const ControlSpec specs[] = {{ControlKind::TrayIcon, L"t", nullptr, L"Hint"}};
-  form.CreateControls(specs);
+  const ControlDesc descs[] = {{ControlKind::TrayIcon, L"t", nullptr, L"Hint"}};
+  form.CreateControls(descs);
   auto& t = form.Get<TrayIcon>(L"t");
   backend.refuseTrayIcons = true;
   EXPECT_FALSE(t.SetVisible(true));

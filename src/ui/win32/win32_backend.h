@@ -39,7 +39,7 @@ class Win32Backend final : public Backend {
   // The control font of the system (the message font of the non-client
   // metrics); owned by the backend, which outlives every form.
   HFONT ControlFont() const;
-  // A font for the spec, or nullptr when the control font is meant.
+  // A font for the desc, or nullptr when the control font is meant.
   win32::UniqueGdiObject MakeFont(const Font& font) const;
   UINT_PTR NextControlId() { return nextId_++; }
 
