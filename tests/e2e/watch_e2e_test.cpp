@@ -5,67 +5,16 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <functional>
-#include <sstream>
 #include <string>
 
-#include "os/win32/registry_win32.h"
-#include "platform/platform_win32.h"
+#include "support/win32/user_key_fixture.h"
 #include "support/win32/zub_process.h"
 #include "util/text.h"
 
 namespace quellon::test {
 namespace {
 
-const wchar_t kUserKey[] = L"SOFTWARE\\Tarnwick\\YARB";
-
-// Each test starts from a user key of its own making and leaves none.
-class WatchE2E : public ::testing::Test {
- protected:
-  void SetUp() override { Reset(); }
-  void TearDown() override { Reset(); }
-  void Reset() { (void)reg.DeleteKeyTree(os::RootKey::CurrentUser, kUserKey); }
-
-  void Put(const std::wstring& name, uint32_t v) {
-    auto k = reg.OpenKey(os::RootKey::CurrentUser, kUserKey, os::RegAccess::Full, true);
-    ASSERT_TRUE(k.ok());
-    ASSERT_TRUE(k.value()->WriteDword(name, v).ok());
-  }
-  void Put(const std::wstring& name, const std::wstring& v) {
-    auto k = reg.OpenKey(os::RootKey::CurrentUser, kUserKey, os::RegAccess::Full, true);
-    ASSERT_TRUE(k.ok());
-    ASSERT_TRUE(k.value()->WriteString(name, v).ok());
-  }
-  std::wstring GetString(const std::wstring& name) {
-    auto k = reg.OpenKey(os::RootKey::CurrentUser, kUserKey, os::RegAccess::Read, false);
-    if (!k) return L"<no key>";
-    auto v = k.value()->ReadString(name);
-    return v ? v.value() : L"<none>";
-  }
-  uint32_t GetDword(const std::wstring& name) {
-    auto k = reg.OpenKey(os::RootKey::CurrentUser, kUserKey, os::RegAccess::Read, false);
-    if (!k) return 0xFFFFFFFF;
-    auto v = k.value()->ReadDword(name);
-    return v ? v.value() : 0xFFFFFFFF;
-  }
-  // A returning user: the window position and the menu tip are stored.
-  void Returning() {
-    Put(L"Position - Left", 40);
-    Put(L"Position - Top", 30);
-    Put(L"MenuTip", 3);
-  }
-  static void Click(HWND button) { ASSERT_TRUE(::PostMessageW(button, BM_CLICK, 0, 0)); }
-  static bool WaitFor(const std::function<bool()>& condition, DWORD ms = 10000) {
-    for (DWORD waited = 0; waited < ms; waited += 50) {
-      if (condition()) return true;
-      ::Sleep(50);
-    }
-    return condition();
-  }
-
-  win32::Win32Registry reg;
-};
+using WatchE2E = UserKeyFixture;
 
 TEST_F(WatchE2E, TriggerAndTimeSurviveARestart) {
   Returning();
@@ -135,7 +84,7 @@ TEST_F(WatchE2E, APeriodCountsDownAndReachesTheAction) {
   Put(L"MainAction", 5);  // the monitor goes off: harmless under Wine
   Put(L"Time", 1);
   Put(L"Time1", L"00:00:03.000");
-  const std::wstring logFile = GetSpecialFolder(sfAppData, L"Brightlode") + L"ZUB.log";
+  const std::wstring logFile = ZubLogFile();
   ::DeleteFileW(logFile.c_str());
 
   ZubProcess zub;
@@ -147,20 +96,7 @@ TEST_F(WatchE2E, APeriodCountsDownAndReachesTheAction) {
   EXPECT_NE(FindChild(window, L"Time remaining to shut the monitor off:"), nullptr);
   ASSERT_TRUE(zub.WaitForExit(15000)) << "no action within 15 s";
 
-  std::ifstream in(WideToUtf8(logFile).c_str(), std::ios::binary);  // Wine maps the path
-  std::string log;
-  if (in) log.assign(std::istreambuf_iterator<char>(in), {});
-  if (log.empty()) {
-    // Open through the Windows path when the narrow one does not map.
-    HANDLE h = ::CreateFileW(logFile.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                             OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(h, INVALID_HANDLE_VALUE);
-    char buf[65536];
-    DWORD n = 0;
-    ::ReadFile(h, buf, sizeof buf, &n, nullptr);
-    ::CloseHandle(h);
-    log.assign(buf, n);
-  }
+  const std::string log = ReadWholeFile(logFile);
   EXPECT_NE(log.find("Executing the action scmdTurnOffMonitor"), std::string::npos) << log;
   EXPECT_NE(log.find("Settings (1): "), std::string::npos);
   ::DeleteFileW(logFile.c_str());

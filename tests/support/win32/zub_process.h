@@ -1,6 +1,7 @@
 // ZUB.exe as the end-to-end tests drive it: started from the product
 // folder, its windows found by caption, ended on request. Whatever happens
-// in a test, the process does not outlive its ZubProcess object.
+// in a test, the process does not outlive its ZubProcess object unless it
+// is released.
 #pragma once
 #include <windows.h>
 
@@ -34,6 +35,8 @@ class ZubProcess {
   DWORD ExitCode() const;
   // Ends the process at once (and waits for it to be gone).
   void Kill();
+  // Lets the process outlive this object.
+  void Release() { process_.reset(); }
 
  private:
   win32::UniqueHandle process_;
