@@ -9,6 +9,7 @@ dir=$1; shift
 quellon_display
 cleanup() {
   wineserver -k 2>/dev/null || true
+  wineserver -w 2>/dev/null || true
   [ -n "${QUELLON_XVFB_PID:-}" ] && kill "$QUELLON_XVFB_PID" 2>/dev/null || true
 }
 trap cleanup EXIT

@@ -16,6 +16,7 @@ witness_pid=
 cleanup() {
   [ -n "$witness_pid" ] && kill "$witness_pid" 2>/dev/null || true
   wineserver -k 2>/dev/null || true
+  wineserver -w 2>/dev/null || true
   rm -rf "$work"
 }
 trap cleanup EXIT
