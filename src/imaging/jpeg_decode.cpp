@@ -1,6 +1,5 @@
 // The JPEG reader, for checking what the writer made.
 #include <cstring>
-#include <new>
 
 #include "imaging/jpeg_codec.h"
 #include "imaging/jpeg_error.h"
@@ -9,20 +8,12 @@ namespace quellon::imaging {
 namespace {
 
 using jpeg::ErrorManager;
+using jpeg::Grow;
 
 struct DecompressGuard {
   jpeg_decompress_struct* d;
   ~DecompressGuard() { jpeg_destroy_decompress(d); }
 };
-
-bool Grow(std::vector<uint8_t>* out, size_t size) {
-  try {
-    out->resize(size);
-    return true;
-  } catch (const std::bad_alloc&) {
-    return false;
-  }
-}
 
 // All libjpeg calls of one decoding; a libjpeg error lands at the setjmp.
 bool DecompressRun(jpeg_decompress_struct* d, ErrorManager* err, const uint8_t* data, size_t size, RgbImage* out,

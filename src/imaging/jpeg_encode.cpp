@@ -1,7 +1,6 @@
 // The JPEG writer. The reader lives in jpeg_decode.cpp, so a program that
 // only writes links none of libjpeg's decoder.
 #include <cstring>
-#include <new>
 #include <vector>
 
 #include "imaging/file_bytes.h"
@@ -14,21 +13,13 @@ namespace quellon::imaging {
 namespace {
 
 using jpeg::ErrorManager;
+using jpeg::Grow;
 
 // Compressed output collected in a vector that grows by doubling.
 struct VectorDestination {
   jpeg_destination_mgr pub;
   std::vector<uint8_t>* out;
 };
-
-bool Grow(std::vector<uint8_t>* out, size_t size) {
-  try {
-    out->resize(size);
-    return true;
-  } catch (const std::bad_alloc&) {
-    return false;
-  }
-}
 
 void InitDestination(j_compress_ptr cinfo) {
   auto* dest = reinterpret_cast<VectorDestination*>(cinfo->dest);

@@ -1,6 +1,7 @@
 #include "imaging/jpeg_error.h"
 
 #include <cstring>
+#include <new>
 
 #include "util/text.h"
 
@@ -34,6 +35,15 @@ void InitErrorManager(ErrorManager* err) {
 
 std::wstring Message(const ErrorManager& err) {
   return L"JPEG: " + (err.message[0] ? Utf8ToWide(err.message) : std::wstring(L"unreadable data"));
+}
+
+bool Grow(std::vector<uint8_t>* out, size_t size) {
+  try {
+    out->resize(size);
+    return true;
+  } catch (const std::bad_alloc&) {
+    return false;
+  }
 }
 
 }  // namespace quellon::imaging::jpeg

@@ -8,8 +8,10 @@
 #pragma once
 #include <csetjmp>
 #include <cstdio>  // jpeglib.h needs FILE and size_t declared first
+#include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include <jpeglib.h>
 
@@ -27,6 +29,10 @@ void InitErrorManager(ErrorManager* err);
 
 // "JPEG: " and libjpeg's text.
 std::wstring Message(const ErrorManager& err);
+
+// Resizes *out; false instead of an exception when memory is short, since
+// no exception may cross libjpeg's C frames.
+bool Grow(std::vector<uint8_t>* out, size_t size);
 
 template <typename T>
 std::optional<T> Fail(std::wstring* error, std::wstring message) {

@@ -14,7 +14,7 @@
 #include "fakes/fake_power_api.h"
 
 #if defined(_WIN32)
-#include <windows.h>
+#include "support/win32/under_wine.h"
 #endif
 
 namespace quellon::test {
@@ -25,13 +25,6 @@ struct PowerTarget {
   std::function<PowerApi&()> api;
 };
 inline void PrintTo(const PowerTarget& t, std::ostream* os) { *os << t.name; }
-
-#if defined(_WIN32)
-bool UnderWine() {
-  HMODULE ntdll = ::GetModuleHandleW(L"ntdll.dll");
-  return ntdll && ::GetProcAddress(ntdll, "wine_get_version") != nullptr;
-}
-#endif
 
 class PowerContract : public ::testing::TestWithParam<PowerTarget> {
  protected:

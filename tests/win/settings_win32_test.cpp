@@ -10,6 +10,7 @@
 #include "settings/hibernation.h"
 #include "fakes/recording_log.h"
 #include "settings/settings.h"
+#include "support/win32/under_wine.h"
 
 namespace quellon {
 namespace {
@@ -100,7 +101,7 @@ TEST(HibernationWin32Test, SystemAnswersTheQuery) {
   // Wine's powrprof allows hibernation; a Windows without it answers false,
   // so only the call itself is checked there.
   bool allowed = QueryHibernationAllowed();
-  if (GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version")) {
+  if (test::UnderWine()) {
     EXPECT_TRUE(allowed);
   }
 }

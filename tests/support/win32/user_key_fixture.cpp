@@ -70,10 +70,6 @@ bool UserKeyFixture::WaitFor(const std::function<bool()>& condition, DWORD ms) {
 
 std::string ReadWholeFile(const std::wstring& path) { return TempFolder::Contents(path).value_or(""); }
 
-bool FileExists(const std::wstring& path) {
-  return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
 std::wstring ZubLogFile() { return GetSpecialFolder(sfAppData, L"Brightlode") + L"ZUB.log"; }
 
 }  // namespace quellon::test

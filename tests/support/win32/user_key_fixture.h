@@ -10,6 +10,7 @@
 #include <string>
 
 #include "os/win32/registry_win32.h"
+#include "platform/file_system_win32.h"
 
 namespace quellon::test {
 
@@ -45,7 +46,7 @@ class UserKeyFixture : public ::testing::Test {
 
 // The whole file as bytes; "" when it cannot be read.
 std::string ReadWholeFile(const std::wstring& path);
-bool FileExists(const std::wstring& path);
+using platform_detail::FileExists;
 // The log file ZUB.exe writes: <application data>\Brightlode\ZUB.log.
 std::wstring ZubLogFile();
 
