@@ -1,14 +1,12 @@
 #include "actions/screenshot.h"
 
+#include "platform/path_rules.h"
 #include "util/text.h"
 
 namespace quellon {
 
 bool ScreenshotIsBitmap(const std::wstring& fileName) {
-  size_t dot = fileName.find_last_of(L'.');
-  size_t sep = fileName.find_last_of(L"\\/");
-  if (dot == std::wstring::npos || (sep != std::wstring::npos && dot < sep)) return false;
-  return AsciiLower(fileName.substr(dot)) == L".bmp";
+  return AsciiLower(FileExtension(fileName)) == L".bmp";
 }
 
 }  // namespace quellon

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "os/clock.h"
+#include "platform/path_rules.h"
 #include "util/text.h"
 
 namespace quellon {
@@ -13,27 +14,6 @@ constexpr const char kUtf8Bom[] = "\xEF\xBB\xBF";
 // Fallback names ZUB.log1, ZUB.log2, ... are tried up to this number; a
 // folder where none of them is free or deletable is not usable.
 constexpr int kMaxFallbackNames = 10000;
-
-bool IsPathDelimiter(wchar_t c) { return c == L'\\' || c == L'/' || c == L':'; }
-
-size_t NameStart(const std::wstring& path) {
-  size_t i = path.size();
-  while (i > 0 && !IsPathDelimiter(path[i - 1])) --i;
-  return i;
-}
-
-// The folder part with its trailing delimiter.
-std::wstring ExtractFilePath(const std::wstring& path) { return path.substr(0, NameStart(path)); }
-
-std::wstring ExtractFileName(const std::wstring& path) { return path.substr(NameStart(path)); }
-
-// Replaces the extension (from the last "." of the name on), or appends one.
-std::wstring ChangeFileExt(const std::wstring& path, const std::wstring& ext) {
-  size_t start = NameStart(path);
-  size_t dot = path.rfind(L'.');
-  if (dot == std::wstring::npos || dot < start) return path + ext;
-  return path.substr(0, dot) + ext;
-}
 
 std::wstring TwoDigits(int v) {
   wchar_t buf[3] = {static_cast<wchar_t>(L'0' + v / 10 % 10),
@@ -70,8 +50,8 @@ TMsgLogger::TMsgLogger(int64_t AMaxSize, bool AEnabled, LoggerServices services)
   // relative to whatever the current folder is would be a surprise.
   if (services.folder.empty()) throw LogFileError(L"No folder for the log file");
   std::wstring folder = services.folder;
-  if (!IsPathDelimiter(folder.back())) folder += L'\\';
-  FFileName = folder + ChangeFileExt(ExtractFileName(executablePath_), L".log");
+  if (!FileNamePart(folder).empty()) folder += L'\\';  // no trailing separator
+  FFileName = folder + ChangeFileExtension(FileNamePart(executablePath_), L".log");
   OpenLogFile();
   LogEvent(kSeparatorLine);
   WriteHeader();
@@ -191,7 +171,7 @@ void TMsgLogger::WriteToFile(const std::wstring& line) {
       RotateLogFile();
       if (!FStream) return;
     }
-    std::optional<uint64_t> free = fs_.FreeBytes(ExtractFilePath(FFileName));
+    std::optional<uint64_t> free = fs_.FreeBytes(FolderPart(FFileName));
     if (free && *free > kLogMinFreeBytes && FEnabled.load()) {
       FStream->Write(bytes);
       FStream->Flush();
@@ -204,7 +184,7 @@ void TMsgLogger::WriteToFile(const std::wstring& line) {
 void TMsgLogger::RotateLogFile() {
   FStream.reset();
   try {
-    std::wstring backup = ChangeFileExt(FFileName, L".bak");
+    std::wstring backup = ChangeFileExtension(FFileName, L".bak");
     bool moved = !fs_.Exists(backup) || fs_.Remove(backup);
     if (moved) moved = fs_.Rename(FFileName, backup);
     if (!moved) {

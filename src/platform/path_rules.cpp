@@ -5,21 +5,34 @@
 namespace quellon {
 namespace {
 
+// Where a folder part ends: the separators and the drive's colon.
+constexpr const wchar_t* kFolderEnds = L"\\/:";
+
 bool IsAsciiLetter(wchar_t c) { return (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z'); }
 
-std::wstring WithoutTrailingBackslashes(std::wstring path) {
-  while (!path.empty() && path.back() == L'\\') path.pop_back();
+size_t FindSeparator(const std::wstring& path, size_t from) { return path.find_first_of(L"\\/", from); }
+
+std::wstring WithoutTrailingSeparators(std::wstring path) {
+  while (!path.empty() && IsPathSeparator(path.back())) path.pop_back();
   return path;
+}
+
+// The position of the extension's dot, or npos when the name has none.
+size_t ExtensionDot(const std::wstring& path) {
+  size_t pos = path.find_last_of(std::wstring(L".") + kFolderEnds);
+  return pos != std::wstring::npos && path[pos] == L'.' ? pos : std::wstring::npos;
 }
 
 }  // namespace
 
+bool IsPathSeparator(wchar_t c) { return c == L'\\' || c == L'/'; }
+
 std::wstring DrivePart(const std::wstring& path) {
   if (path.size() >= 2 && IsAsciiLetter(path[0]) && path[1] == L':') return path.substr(0, 2);
-  if (path.size() >= 2 && path[0] == L'\\' && path[1] == L'\\') {
-    size_t serverEnd = path.find(L'\\', 2);
+  if (path.size() >= 2 && IsPathSeparator(path[0]) && IsPathSeparator(path[1])) {
+    size_t serverEnd = FindSeparator(path, 2);
     if (serverEnd == std::wstring::npos || serverEnd == 2) return L"";
-    size_t shareEnd = path.find(L'\\', serverEnd + 1);
+    size_t shareEnd = FindSeparator(path, serverEnd + 1);
     if (shareEnd == std::wstring::npos) shareEnd = path.size();
     if (shareEnd == serverEnd + 1) return L"";
     return path.substr(0, shareEnd);
@@ -28,24 +41,22 @@ std::wstring DrivePart(const std::wstring& path) {
 }
 
 std::wstring FolderPart(const std::wstring& path) {
-  size_t pos = path.find_last_of(L"\\:");
+  size_t pos = path.find_last_of(kFolderEnds);
   return pos == std::wstring::npos ? std::wstring() : path.substr(0, pos + 1);
 }
 
 std::wstring FileNamePart(const std::wstring& path) {
-  size_t pos = path.find_last_of(L"\\:");
+  size_t pos = path.find_last_of(kFolderEnds);
   return pos == std::wstring::npos ? path : path.substr(pos + 1);
 }
 
 std::wstring FileExtension(const std::wstring& path) {
-  size_t pos = path.find_last_of(L".\\:");
-  return pos != std::wstring::npos && path[pos] == L'.' ? path.substr(pos) : std::wstring();
+  size_t dot = ExtensionDot(path);
+  return dot == std::wstring::npos ? std::wstring() : path.substr(dot);
 }
 
 std::wstring ChangeFileExtension(const std::wstring& path, const std::wstring& ext) {
-  size_t pos = path.find_last_of(L".\\:");
-  if (pos != std::wstring::npos && path[pos] == L'.') return path.substr(0, pos) + ext;
-  return path + ext;
+  return path.substr(0, ExtensionDot(path)) + ext;
 }
 
 std::wstring ComparablePath(const std::wstring& path) {
@@ -64,11 +75,11 @@ bool IsValidAbsolutePathRule(const std::wstring& path, bool isRelative) {
 
 std::vector<std::wstring> FolderChain(const std::wstring& path) {
   std::vector<std::wstring> chain;
-  const std::wstring full = WithoutTrailingBackslashes(path);
+  const std::wstring full = WithoutTrailingSeparators(path);
   const size_t start = DrivePart(full).size();
   if (full.size() <= start) return chain;
   for (size_t i = start + 1; i < full.size(); ++i)
-    if (full[i] == L'\\' && full[i - 1] != L'\\') chain.push_back(full.substr(0, i));
+    if (IsPathSeparator(full[i]) && !IsPathSeparator(full[i - 1])) chain.push_back(full.substr(0, i));
   chain.push_back(full);
   return chain;
 }
@@ -76,7 +87,7 @@ std::vector<std::wstring> FolderChain(const std::wstring& path) {
 std::wstring DiskFreeDrive(const std::wstring& driveOrPath) {
   if (driveOrPath.size() == 1) return driveOrPath + L':';
   std::wstring drive = DrivePart(driveOrPath);
-  if (StartsWith(drive, L"\\\\")) drive += L'\\';
+  if (drive.size() > 2) drive += L'\\';  // a server and share
   return drive;
 }
 
@@ -88,7 +99,7 @@ std::wstring ShortcutFileName(const std::wstring& linkName, const std::wstring& 
 
 std::wstring ShortcutFolder(const std::wstring& placeFolder, const std::wstring& subFolder) {
   if (placeFolder.empty() || subFolder.empty()) return placeFolder;
-  return WithTrailingBackslash(placeFolder) + subFolder;
+  return placeFolder + (IsPathSeparator(placeFolder.back()) ? L"" : L"\\") + subFolder;
 }
 
 std::wstring LongPathFromShort(const std::wstring& shortPath, const std::wstring& extension,
@@ -100,7 +111,7 @@ std::wstring LongPathFromShort(const std::wstring& shortPath, const std::wstring
   const std::wstring rest = shortPath.substr(drive.size());
   size_t pos = 0;
   while (pos <= rest.size()) {
-    size_t end = rest.find(L'\\', pos);
+    size_t end = FindSeparator(rest, pos);
     if (end == std::wstring::npos) end = rest.size();
     if (end > pos) components.push_back(rest.substr(pos, end - pos));
     pos = end + 1;
@@ -126,7 +137,7 @@ std::wstring LongPathFromShort(const std::wstring& shortPath, const std::wstring
     result += L'\\';
     result += n;
   }
-  if (components.empty() || (!rest.empty() && rest.back() == L'\\')) result += L'\\';
+  if (components.empty() || (!rest.empty() && IsPathSeparator(rest.back()))) result += L'\\';
   return ChangeFileExtension(result, extension);
 }
 

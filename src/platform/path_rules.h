@@ -1,6 +1,9 @@
 // Path rules that need no operating system: how paths are split, compared,
 // validated and built for shortcuts, free-space queries and long names.
-// Windows paths throughout: '\' separates folders, "X:" is a drive.
+// Windows paths throughout, and one rule for every split in the program:
+// both '\' and '/' separate folders (Windows accepts either, and paths typed
+// by users or made by other programs mix them); "X:" is a drive, so a ':'
+// also ends the folder part. Paths this code builds use '\'.
 #pragma once
 #include <functional>
 #include <string>
@@ -8,11 +11,15 @@
 
 namespace quellon {
 
+// '\' or '/'.
+bool IsPathSeparator(wchar_t c);
+
 // The drive part: "X:" for a path starting with a drive letter and a colon,
-// "\\server\share" for one starting with a server and share prefix, else "".
+// "\\server\share" for one starting with a server and share prefix (either
+// separator), else "".
 std::wstring DrivePart(const std::wstring& path);
 
-// The folder part: everything up to and including the last '\' or ':'.
+// The folder part: everything up to and including the last separator or ':'.
 std::wstring FolderPart(const std::wstring& path);
 
 // The name after the folder part.
@@ -38,8 +45,8 @@ bool IsRelativeByDrivePart(const std::wstring& path);
 bool IsValidAbsolutePathRule(const std::wstring& path, bool isRelative);
 
 // The folders to create, outermost first, so that path exists with all its
-// parents: every prefix ending before a '\' after the drive part, and the
-// path itself (trailing backslashes dropped).
+// parents: every prefix ending before a separator after the drive part, and
+// the path itself (trailing separators dropped).
 std::vector<std::wstring> FolderChain(const std::wstring& path);
 
 // The drive a free-space query is made for: a single character is a drive

@@ -17,6 +17,8 @@ TEST(PathRulesTest, DrivePartIsALetterAndColonOrAServerAndShare) {
       {L"\\\\srv", L""},              {L"\\\\srv\\", L""}, {L"\\\\\\share", L""},
       {L"\\Windows", L""},            {L"Windows", L""}, {L"1:\\x", L""},
       {L"", L""},                     {L"C", L""},
+      {L"//srv/share/dir/f", L"//srv/share"},           {L"\\\\srv/share\\f", L"\\\\srv/share"},
+      {L"/Windows", L""},             {L"//srv", L""},
   };
   for (const auto& c : kCases) {
     EXPECT_EQ(DrivePart(c.path), c.drive) << c.path;
@@ -36,8 +38,15 @@ TEST(PathRulesTest, NamePartsSplitAtTheLastSeparator) {
       {L"archive.tar.gz", L"", L"archive.tar.gz", L".gz"},
       {L"name.", L"", L"name.", L"."},
       {L"", L"", L"", L""},
+      // Either separator splits, whichever comes last.
+      {L"C:/Program Files/ZUB.exe", L"C:/Program Files/", L"ZUB.exe", L".exe"},
+      {L"C:\\Users/Tmp\\desk.bmp", L"C:\\Users/Tmp\\", L"desk.bmp", L".bmp"},
+      {L"C:\\Users\\Tmp/desk.bmp", L"C:\\Users\\Tmp/", L"desk.bmp", L".bmp"},
+      {L"C:\\shots.bmp/desk", L"C:\\shots.bmp/", L"desk", L""},
+      {L"C:/dir/", L"C:/dir/", L"", L""},
   };
   for (const auto& c : kCases) {
+    EXPECT_TRUE(std::wstring(c.folder) + c.name == c.path) << c.path;
     EXPECT_EQ(FolderPart(c.path), c.folder) << c.path;
     EXPECT_EQ(FileNamePart(c.path), c.name) << c.path;
     EXPECT_EQ(FileExtension(c.path), c.ext) << c.path;
@@ -49,6 +58,13 @@ TEST(PathRulesTest, ChangeFileExtensionReplacesOrAppends) {
   EXPECT_EQ(ChangeFileExtension(L"C:\\a.b\\ZUB", L".exe"), L"C:\\a.b\\ZUB.exe");
   EXPECT_EQ(ChangeFileExtension(L"ZUB.exe", L""), L"ZUB");
   EXPECT_EQ(ChangeFileExtension(L"C:\\a\\", L".x"), L"C:\\a\\.x");
+  EXPECT_EQ(ChangeFileExtension(L"C:/a.b/ZUB", L".log"), L"C:/a.b/ZUB.log");
+  EXPECT_EQ(ChangeFileExtension(L"C:/a/ZUB.exe", L".log"), L"C:/a/ZUB.log");
+}
+
+TEST(PathRulesTest, SeparatorsAreBackslashAndSlashOnly) {
+  for (wchar_t c : std::wstring(L"\\/")) EXPECT_TRUE(IsPathSeparator(c)) << c;
+  for (wchar_t c : std::wstring(L":.|a ")) EXPECT_FALSE(IsPathSeparator(c)) << c;
 }
 
 TEST(PathRulesTest, ComparablePathIgnoresSeparatorAndCase) {
@@ -81,6 +97,9 @@ TEST(PathRulesTest, FolderChainListsEachFolderToCreateOutermostFirst) {
   EXPECT_EQ(FolderChain(L"C:\\"), V{});
   EXPECT_EQ(FolderChain(L"\\\\srv\\share\\"), V{});
   EXPECT_EQ(FolderChain(L""), V{});
+  EXPECT_EQ(FolderChain(L"C:/a/b/"), (V{L"C:/a", L"C:/a/b"}));
+  EXPECT_EQ(FolderChain(L"C:\\a/b\\c"), (V{L"C:\\a", L"C:\\a/b", L"C:\\a/b\\c"}));
+  EXPECT_EQ(FolderChain(L"//srv/share/a"), (V{L"//srv/share/a"}));
 }
 
 TEST(PathRulesTest, DiskFreeDriveIsTheSameForALetterAndAnyPathOnIt) {
@@ -93,6 +112,8 @@ TEST(PathRulesTest, DiskFreeDriveIsTheSameForALetterAndAnyPathOnIt) {
       {L"C:\\windows\\system32\\", L"C:"},
       {L"d", L"d:"},
       {L"\\\\srv\\share\\dir", L"\\\\srv\\share\\"},
+      {L"//srv/share/dir", L"//srv/share\\"},
+      {L"C:/windows", L"C:"},
       {L"windows", L""},
       {L"", L""},
   };
@@ -120,6 +141,7 @@ TEST(PathRulesTest, ShortcutFolderNeedsThePlaceFolder) {
   EXPECT_EQ(ShortcutFolder(L"C:\\Desktop\\", L""), L"C:\\Desktop\\");
   EXPECT_EQ(ShortcutFolder(L"C:\\Programs\\", L"Tarnwick"), L"C:\\Programs\\Tarnwick");
   EXPECT_EQ(ShortcutFolder(L"C:\\Programs", L"Tarnwick"), L"C:\\Programs\\Tarnwick");
+  EXPECT_EQ(ShortcutFolder(L"C:/Programs/", L"Tarnwick"), L"C:/Programs/Tarnwick");
   EXPECT_EQ(ShortcutFolder(L"", L"Tarnwick"), L"") << "never relative to the current folder";
 }
 
@@ -153,6 +175,13 @@ TEST_F(LongPathTest, DrivePartAndFolderFormsAreKept) {
   EXPECT_EQ(Long(L"C:\\PROGRA~1\\", L""), L"C:\\Program Files\\");
   EXPECT_EQ(Long(L"C:\\", L""), L"C:\\");
   EXPECT_EQ(Long(L"\\\\srv\\share\\LONGFO~1", L""), L"\\\\srv\\share\\Long Folder");
+}
+
+TEST_F(LongPathTest, SlashesSplitComponentsAndTheResultUsesBackslashes) {
+  EXPECT_EQ(Long(L"C:/PROGRA~1/TARNWI~1\\ZUB.EXE", L".exe"), L"C:\\Program Files\\Tarnwick\\ZUB.exe");
+  EXPECT_EQ(asked, (std::vector<std::wstring>{L"C:\\PROGRA~1\\TARNWI~1\\ZUB.EXE",
+                                              L"C:\\PROGRA~1\\TARNWI~1", L"C:\\PROGRA~1"}));
+  EXPECT_EQ(Long(L"C:/PROGRA~1/", L""), L"C:\\Program Files\\");
 }
 
 TEST_F(LongPathTest, AnyFailureGivesEmpty) {
