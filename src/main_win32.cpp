@@ -12,7 +12,6 @@
 #include "actions/screenshot.h"
 #include "imaging/resource_png_win32.h"
 #include "app/process_values.h"
-#include "app/watch_controller.h"
 #include "app/window_actions.h"
 #include "app/yarb_form.h"
 #include "core/command_line.h"
@@ -76,49 +75,66 @@ void StartLogger(const std::wstring& exe) {
   CreateLogger(kLogMaxSize, services);
 }
 
+// The monitors' work areas, the primary first.
+std::vector<ui::Rect> MonitorWorkAreas() {
+  std::vector<ui::Rect> areas;
+  auto add = [](HMONITOR monitor, HDC, LPRECT, LPARAM data) -> BOOL {
+    MONITORINFO mi{};
+    mi.cbSize = sizeof mi;
+    if (GetMonitorInfoW(monitor, &mi)) {
+      const RECT& w = mi.rcWork;
+      auto& list = *reinterpret_cast<std::vector<ui::Rect>*>(data);
+      ui::Rect r{w.left, w.top, w.right - w.left, w.bottom - w.top};
+      if (mi.dwFlags & MONITORINFOF_PRIMARY)
+        list.insert(list.begin(), r);
+      else
+        list.push_back(r);
+    }
+    return TRUE;
+  };
+  EnumDisplayMonitors(nullptr, nullptr, add, reinterpret_cast<LPARAM>(&areas));
+  return areas;
+}
+
 int RunMainWindow(HINSTANCE instance, const std::wstring& exe) {
   ui::Win32Backend backend(instance);
-  app::TYARBForm form(backend);
   os::Registry& registry = win32::SystemRegistry();
   LogSink* log = Logger();
-
-  SettingsEnv senv;
-  senv.instanceNumber = InstanceNumber();
-  senv.exePath = exe;
-  senv.hibernationQuery = QueryHibernationAllowed;
-  senv.log = log;
-  TZUBSettings settings(registry, senv);
-
   const OsVersion version = GetOsVersion();
-  std::unique_ptr<app::WatchController> controller;
-  app::WindowActions actions(SystemPowerApi(), os::SystemAppShell(), settings, log,
-                             version.platformId == kPlatformNT, quellon::IsWin2000OrLater(version),
-                             [&] {
-                               form.SetEnabled(true);
-                               controller->ShowPage(form.tabOptions);
-                             });
 
-  app::WatchEnv env{registry, os::SystemClock(), os::SystemAppShell(), actions, log};
+  app::MainWindowEnv env{registry, os::SystemClock(), os::SystemAppShell(), log};
+  env.settings.instanceNumber = InstanceNumber();
+  env.settings.exePath = exe;
+  env.settings.hibernationQuery = QueryHibernationAllowed;
+  env.settings.log = log;
   env.vistaOrLater = quellon::IsVistaOrLater(version);
   env.win7OrLater = quellon::IsWin7OrLater(version);
-  env.checkAtStart = [&] {
+  env.makeActions = [&](app::TYARBForm& form) -> std::unique_ptr<SystemActions> {
+    return std::make_unique<app::WindowActions>(
+        SystemPowerApi(), os::SystemAppShell(), *form.FSettings, log, version.platformId == kPlatformNT,
+        quellon::IsWin2000OrLater(version), [&form] {
+          form.SetEnabled(true);
+          form.ShowPage(form.tabOptions);
+        });
+  };
+  env.checkAtStart = [&](app::TYARBForm& form) {
     StartCheckEnv check{version, [&] { return RunsInCompatibilityLayer(registry, exe); },
-                        os::SystemAppShell(), [&] {
+                        os::SystemAppShell(), [&form] {
                           ShellExecuteW(reinterpret_cast<HWND>(form.NativeHandle()), L"open",
                                         kMakerWebPage, nullptr, nullptr, SW_SHOWNORMAL);
                         }};
     return CheckAtStart(check);
   };
-  env.createTaskbarProgress = [&] { return os::CreateTaskbarProgress(form.NativeHandle()); };
+  env.createTaskbarProgress = [](app::TYARBForm& form) { return os::CreateTaskbarProgress(form.NativeHandle()); };
   env.arguments = PlatformArguments();
   env.paramCount = GetParamCount(ProcessCommandLine());
   env.releaseInstanceMutex = ReleaseInstanceMutex;
   env.takeScreenshot = TakeScreenshot;
   env.loadPicture = [](const wchar_t* name) { return imaging::LoadPngResource(nullptr, name); };
+  env.workAreas = MonitorWorkAreas;
 
-  controller = std::make_unique<app::WatchController>(form, settings, env);
-  form.AttachController(controller.get());
-  if (!controller->FormCreate() || ProgramIsClosing()) return 0;
+  app::TYARBForm form(backend, std::move(env));
+  if (!form.FormCreate() || ProgramIsClosing()) return 0;
   form.Show();
   return backend.Run(form);
 }

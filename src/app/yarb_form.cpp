@@ -1,15 +1,16 @@
+// The main window: building and binding, its window messages, closing and
+// the end of the program.
 #include "app/yarb_form.h"
 
-#include "app/process_values.h"
-#include "app/watch_controller.h"
-
 #include "app/main_window_layout.h"
+#include "app/process_values.h"
+#include "app/window_messages.h"
+#include "install/error_box.h"
 
 namespace quellon::app {
 
-constexpr unsigned kWmQueryEndSession = 0x0011;
-
-TYARBForm::TYARBForm(ui::Backend& backend) : ui::Form(backend, kMainWindowDesc) {
+TYARBForm::TYARBForm(ui::Backend& backend, MainWindowEnv env)
+    : ui::Form(backend, kMainWindowDesc), env_(std::move(env)) {
   CreateControls(kMainWindowControls, kMainWindowControlCount);
   BindControls();
   actMonitoredAppRefresh->SetHint(L"Refresh (running applications list)");
@@ -100,78 +101,71 @@ void TYARBForm::BindHandlers() {
   actMonitoredAppRefresh->OnExecute = [this] { actMonitoredAppRefreshExecute(); };
   actShowApp->OnExecute = [this] { actShowAppExecute(); };
   btnMenu->OnClick = [this] { btnMenuClick(); };
-  btnMenu->OnMouseEnter = [this] { btnMenuMouseEnter(); };
-  btnMenu->OnMouseLeave = [this] { btnMenuMouseLeave(); };
   lblTip1->OnClick = [this] { lblTip1Click(); };
-  lblTip1->OnMouseEnter = [this] { lblTip1MouseEnter(); };
-  lblTip1->OnMouseLeave = [this] { lblTip1MouseLeave(); };
   lblProgramName->OnClick = [this] { lblProgramNameClick(); };
   TrayIcon->OnDblClick = [this] { TrayIconDblClick(); };
   TrayIcon->OnBalloonClick = [this] { TrayIconDblClick(); };
   OnCloseQuery = [this](bool& canClose) { FormCloseQuery(canClose); };
-  OnMessage = [this](const ui::Message& m, intptr_t&) {
-    // Windows is ending the logon: the position is not saved at the end.
-    if (m.msg == kWmQueryEndSession && controller_) controller_->FSystemIsClosing = true;
-    return false;  // the default processing asks the close query
+  OnMessage = [this](const ui::Message& m, intptr_t& result) {
+    switch (m.msg) {
+      case kWmQueryEndSession:
+        result = WMQueryEndSession() ? 1 : 0;
+        return true;
+      case kWmEndSession:
+        WMEndSession(m.wparam != 0);
+        result = 0;
+        return true;
+      default:
+        return false;
+    }
   };
   OnDestroy = [this] { FormDestroy(); };
-  OnMinimize = [this] { AppMinimize(); };
 }
 
-ui::RadioButton* TYARBForm::TriggerButton(int tag) const {
-  for (ui::RadioButton* b : {cbPeriodOfTime, cbComputerIdle, cbTime, cbMonitoredApp, cbNoSound})
-    if (b->Tag() == tag) return b;
-  return nullptr;
+// Windows asks whether the logon may end. The position is not saved while
+// it ends; the close query decides (the installer's copying refuses).
+bool TYARBForm::WMQueryEndSession() {
+  FSystemIsClosing = true;
+  bool canClose = true;
+  FormCloseQuery(canClose);
+  return canClose;
 }
 
-// The watch, the triggers and the start-up are the controller's; the
-// presentation's handlers are seams its own part fills in.
-void TYARBForm::btnStartClick(ui::Control* sender) {
-  if (controller_) controller_->btnStartClick(sender);
+// The logon ends after all, or one of the programs refused and it goes on:
+// then the position is saved again at the end.
+void TYARBForm::WMEndSession(bool ending) {
+  if (!ending) FSystemIsClosing = false;
 }
-void TYARBForm::Second() {
-  if (controller_) controller_->Second();
-}
-void TYARBForm::cbPeriodOfTimeClick() {
-  if (controller_) controller_->cbPeriodOfTimeClick();
-}
-void TYARBForm::cbComputerIdleClick() {
-  if (controller_) controller_->cbComputerIdleClick();
-}
-void TYARBForm::cbTimeClick() {
-  if (controller_) controller_->cbTimeClick();
-}
-void TYARBForm::cbMonitoredAppClick() {
-  if (controller_) controller_->cbMonitoredAppClick();
-}
-void TYARBForm::cbNoSoundClick() {
-  if (controller_) controller_->cbNoSoundClick();
-}
-void TYARBForm::cbxMonitoredAppChange() {}
-void TYARBForm::actAdvencedExecute() {}
-void TYARBForm::actShowHelpExecute() {}
-void TYARBForm::actShowMenuExecute() {}
-void TYARBForm::actMonitoredAppRefreshExecute() {}
-void TYARBForm::actShowAppExecute() {}
-void TYARBForm::btnMenuClick() {}
-void TYARBForm::btnMenuMouseEnter() {}
-void TYARBForm::btnMenuMouseLeave() {}
-void TYARBForm::lblTip1Click() {}
-void TYARBForm::lblTip1MouseEnter() {}
-void TYARBForm::lblTip1MouseLeave() {}
-void TYARBForm::lblProgramNameClick() {}
-void TYARBForm::TrayIconDblClick() {}
+
 // Closing is refused only while the installer copies its files.
 void TYARBForm::FormCloseQuery(bool& canClose) { canClose = tabctrlMain->ActivePage() != InstallPage3; }
-void TYARBForm::FormDestroy() {
-  if (!controller_) return;
-  controller_->StopCountdown();
-  controller_->StopDetectors();
-  if (!controller_->FSystemIsClosing && InstanceNumber() > 0) controller_->SaveWindowPosition();
-}
-void TYARBForm::AppMinimize() {}
 
+void TYARBForm::FormDestroy() {
+  if (FSettings) {
+    StopCountdown();
+    StopDetectors();
+  }
+  if (!FSystemIsClosing && InstanceNumber() > 0 && positionRead_) SaveWindowPosition();
+}
+
+// ------------------------------------------------------------ presentation
+
+void TYARBForm::NotBuiltYet(const wchar_t* feature) {
+  ShowErrorBox(env_.shell, std::wstring(feature) + L" - Function not implemented.", false);
+}
+
+// The application list comes with the running-applications list.
+void TYARBForm::cbxMonitoredAppChange() {}
 // Exit closes the main window, which ends the program.
 void TYARBForm::actCloseProgramExecute() { Close(); }
+void TYARBForm::actAdvencedExecute() { NotBuiltYet(L"Advanced options"); }
+void TYARBForm::actShowHelpExecute() { NotBuiltYet(L"Help"); }
+void TYARBForm::actShowMenuExecute() { NotBuiltYet(L"Menu"); }
+void TYARBForm::actMonitoredAppRefreshExecute() { NotBuiltYet(L"Running applications list"); }
+void TYARBForm::actShowAppExecute() { NotBuiltYet(L"Hide window"); }
+void TYARBForm::btnMenuClick() { NotBuiltYet(L"Menu"); }
+void TYARBForm::lblTip1Click() { NotBuiltYet(L"Menu"); }
+void TYARBForm::lblProgramNameClick() { NotBuiltYet(L"About"); }
+void TYARBForm::TrayIconDblClick() { NotBuiltYet(L"Show window"); }
 
 }  // namespace quellon::app

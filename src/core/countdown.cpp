@@ -50,7 +50,7 @@ void Countdown::StartFromCaption(int64_t nowMs, const std::wstring& caption) {
 void Countdown::Stop() { running_ = false; }
 
 int64_t Countdown::RemainingSeconds(int64_t nowMs) const {
-  int64_t left = deadlineMs_ - nowMs;
+  int64_t left = deadlineMs_ - nowMs - kEarlyTickToleranceMs;
   return left <= 0 ? 0 : (left + 999) / 1000;
 }
 
@@ -97,7 +97,7 @@ TickOutcome Countdown::Tick(const TickInput& in) {
   }
   lastTickSecs_ = out.secs;
 
-  if (in.nowMs >= deadlineMs_) {
+  if (in.nowMs + kEarlyTickToleranceMs >= deadlineMs_) {
     out.act = true;
     Stop();
   }

@@ -14,6 +14,12 @@ namespace quellon {
 
 constexpr const wchar_t* kWaitingCaption = L"Waiting...";
 
+// The system's timer may fire a tick early by up to its resolution (about
+// 16 ms on Windows). A tick this close before a second's boundary counts
+// as that second, so it neither repeats a caption nor delays the action by
+// a whole second.
+constexpr int64_t kEarlyTickToleranceMs = 32;
+
 struct TickInput {
   int64_t nowMs = 0;               // monotonic clock
   std::wstring caption;            // the countdown label's caption now
@@ -47,7 +53,8 @@ class Countdown {
 
   TickOutcome Tick(const TickInput& in);
 
-  // Whole seconds left at nowMs, rounded up; 0 once the deadline is reached.
+  // Whole seconds left at nowMs, rounded up; 0 once the deadline is
+  // reached (both within the early-tick tolerance).
   int64_t RemainingSeconds(int64_t nowMs) const;
 
  private:

@@ -87,9 +87,9 @@ TEST(CountdownTest, ActionComesAtTheFirstTickAtOrAfterTheDeadline) {
   std::vector<int64_t> stalled = {1000, 2000, 45000, 59999, 60000, 61000};
   const Case cases[] = {
       {"slow", slow, 60600},        // tick 60 at 60.6 s
-      {"early", early, 60985},      // tick 60 at 59.985 s is just before; tick 61 acts
+      {"early", early, 59985},      // tick 60 at 59.985 s counts as the 60th second
       {"merged", merged, 60000},    // tick 24
-      {"stalled", stalled, 60000},
+      {"stalled", stalled, 59999},  // a millisecond early counts as on time
   };
   for (const auto& c : cases) {
     CountRun run = Drive(60, c.ticks);
@@ -98,12 +98,13 @@ TEST(CountdownTest, ActionComesAtTheFirstTickAtOrAfterTheDeadline) {
 }
 
 TEST(CountdownTest, CaptionShowsTheTimeLeftWhateverTheTickSpacing) {
+  // 8999 is a millisecond before the ninth second: it shows that second.
   std::vector<int64_t> ticks = {1010, 2020, 7500, 7600, 8999, 9000};
   CountRun run = Drive(10, ticks);
   std::vector<std::wstring> captions;
   for (const auto& t : run.ticks) captions.push_back(t.caption);
   EXPECT_EQ(captions, (std::vector<std::wstring>{L"0:00:09", L"0:00:08", L"0:00:03", L"0:00:03",
-                                                 L"0:00:02", L"0:00:01"}));
+                                                 L"0:00:01", L"0:00:01"}));
 }
 
 TEST(CountdownTest, EachWarningSecondBeepsOnce) {
@@ -217,6 +218,26 @@ TEST(CountdownTest, StartFromCaption) {
   EXPECT_FALSE(c.Running());
   c.StartFromCaption(0, L"garbage");
   EXPECT_FALSE(c.Running());
+}
+
+}  // namespace
+}  // namespace quellon
+
+namespace quellon {
+namespace {
+
+// The system's timer fires up to its resolution early: such a tick counts
+// as the second it falls just before, so the first tick does not repeat
+// the start caption and the action does not wait a whole extra second.
+TEST(CountdownTest, TicksAFewMillisecondsEarlyCountAsTheirSecond) {
+  for (int64_t early = 1; early <= 20; ++early) {
+    SCOPED_TRACE(early);
+    CountRun run = Drive(3, Regular(5, 1000, -early));
+    ASSERT_GE(run.ticks.size(), 3u);
+    EXPECT_EQ(run.ticks[0].caption, L"0:00:02");
+    EXPECT_EQ(run.ticks[1].caption, L"0:00:01");
+    EXPECT_EQ(run.actedAtMs, 3000 - early);
+  }
 }
 
 }  // namespace

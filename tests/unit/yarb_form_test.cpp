@@ -6,19 +6,18 @@
 #include <vector>
 
 #include "app/yarb_form.h"
-#include "fakes/fake_clock.h"
-#include "ui/headless/headless_backend.h"
+#include "main_window_fixture.h"
 #include "ui/headless/headless_user.h"
 #include "util/text.h"
 
 namespace quellon::app {
 namespace {
 
-class YarbFormTest : public ::testing::Test {
+// The window as built, before its start-up runs.
+class YarbFormTest : public ::testing::Test, public test::MainWindowFixture {
  protected:
-  test::FakeClock clock;
-  ui::HeadlessBackend backend{clock};
-  TYARBForm form{backend};
+  YarbFormTest() : form((Create(false), *MainWindowFixture::form)) {}
+  TYARBForm& form;
 };
 
 TEST_F(YarbFormTest, IsAFixedZubWindowWithA339By257ClientArea) {
