@@ -24,6 +24,7 @@
 #include "os/taskbar.h"
 #include "os/win32/handles.h"
 #include "os/win32/registry_win32.h"
+#include "platform/path_rules.h"
 #include "platform/platform_win32.h"
 #include "settings/hibernation.h"
 #include "settings/settings.h"
@@ -38,11 +39,6 @@ std::wstring ExecutablePath() {
   wchar_t buf[MAX_PATH + 1] = {};
   DWORD n = GetModuleFileNameW(nullptr, buf, MAX_PATH);
   return std::wstring(buf, n);
-}
-
-std::wstring FolderOf(const std::wstring& path) {
-  size_t p = path.find_last_of(L"\\/");
-  return p == std::wstring::npos ? std::wstring() : path.substr(0, p + 1);
 }
 
 // The process's arguments as the platform splits them.
@@ -159,7 +155,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     ::InitCommonControlsEx(&icc);
   }
   win32::ScopedCoInit com;
-  SetCurrentDirectoryW(FolderOf(exe).c_str());
+  SetCurrentDirectoryW(FolderPart(exe).c_str());
 
   int code = 0;
   try {

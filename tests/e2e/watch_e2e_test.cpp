@@ -9,12 +9,16 @@
 
 #include "support/win32/user_key_fixture.h"
 #include "support/win32/zub_process.h"
+#include "settings/command.h"
 #include "util/text.h"
 
 namespace quellon::test {
 namespace {
 
 using WatchE2E = UserKeyFixture;
+
+// The monitor goes off: harmless under Wine.
+constexpr uint32_t kMonitorOff = static_cast<uint32_t>(TZUBCommand::scmdTurnOffMonitor);
 
 TEST_F(WatchE2E, TriggerAndTimeSurviveARestart) {
   Returning();
@@ -81,7 +85,7 @@ TEST_F(WatchE2E, SecondCopyOfAnInstanceEndsSilentlyBeforeTheFirstBegin) {
 TEST_F(WatchE2E, APeriodCountsDownAndReachesTheAction) {
   Returning();
   Put(L"Logger", 1);
-  Put(L"MainAction", 5);  // the monitor goes off: harmless under Wine
+  Put(L"MainAction", kMonitorOff);
   Put(L"Time", 1);
   Put(L"Time1", L"00:00:03.000");
   const std::wstring logFile = ZubLogFile();
@@ -100,6 +104,47 @@ TEST_F(WatchE2E, APeriodCountsDownAndReachesTheAction) {
   EXPECT_NE(log.find("Executing the action scmdTurnOffMonitor"), std::string::npos) << log;
   EXPECT_NE(log.find("Settings (1): "), std::string::npos);
   ::DeleteFileW(logFile.c_str());
+}
+
+// A damaged saved period starts the field at its default, not at zero:
+// Begin then counts an hour instead of acting at once.
+TEST_F(WatchE2E, AMalformedSavedPeriodDoesNotActAfterBegin) {
+  Returning();
+  Put(L"MainAction", kMonitorOff);
+  Put(L"Time", 1);
+  Put(L"Time1", L"not a time");
+  ZubProcess zub;
+  // The error box comes first; OK lets the start go on.
+  HWND box = zub.WaitForWindow(L"Error");
+  ASSERT_NE(box, nullptr);
+  ::PostMessageW(box, WM_COMMAND, IDOK, 0);
+  HWND window = zub.WaitForWindow(L"ZUB");
+  ASSERT_NE(window, nullptr);
+  Click(FindChild(window, L"Begin", L"Button"));
+  EXPECT_TRUE(WaitFor([&] { return FindChild(window, L"0:59:59") != nullptr; }, 5000));
+  EXPECT_FALSE(zub.WaitForExit(5000)) << "acted within 5 s";
+  EXPECT_EQ(GetString(L"Time1"), L"01:00:00.000");  // what Begin saved
+  Click(FindChild(window, L"Cancel", L"Button"));
+  ::PostMessageW(window, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(zub.WaitForExit(10000));
+}
+
+// An action that does not switch the computer off ends the program; the
+// window's position at that end is the one stored.
+TEST_F(WatchE2E, ThePositionMovedDuringAWatchIsStoredWhenTheProgramEnds) {
+  Returning();
+  Put(L"MainAction", kMonitorOff);
+  Put(L"Time", 1);
+  Put(L"Time1", L"00:00:04.000");
+  ZubProcess zub;
+  HWND window = zub.WaitForWindow(L"ZUB");
+  ASSERT_NE(window, nullptr);
+  Click(FindChild(window, L"Begin", L"Button"));
+  ASSERT_TRUE(WaitFor([&] { return FindChild(window, L"0:00:03") != nullptr; }, 5000));
+  ::SetWindowPos(window, nullptr, 240, 170, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ASSERT_TRUE(zub.WaitForExit(15000)) << "no action within 15 s";
+  EXPECT_EQ(GetDword(L"Position - Left"), 240u);
+  EXPECT_EQ(GetDword(L"Position - Top"), 170u);
 }
 
 }  // namespace

@@ -12,6 +12,9 @@
 
 #include "app/yarb_form.h"
 #include "contract/ui_contract.h"
+#include "fakes/fake_app_shell.h"
+#include "fakes/fake_clock.h"
+#include "fakes/fake_registry.h"
 #include "ui/check_box.h"
 #include "ui/radio_button.h"
 #include "ui/win32/tray_icon_window.h"
@@ -181,12 +184,15 @@ class MainWindowWin32 : public ::testing::Test {
   void SetUp() override {
     InitControls();
     backend = std::make_unique<ui::Win32Backend>(::GetModuleHandleW(nullptr));
-    form = std::make_unique<app::TYARBForm>(*backend);
+    form = std::make_unique<app::TYARBForm>(*backend, app::MainWindowEnv{registry, clock, shell});
     form->Show();
     backend->ProcessMessages();
   }
   HWND Window() const { return H(*form); }
 
+  test::FakeRegistry registry;
+  test::FakeClock clock;
+  test::FakeAppShell shell;
   std::unique_ptr<ui::Win32Backend> backend;
   std::unique_ptr<app::TYARBForm> form;
 };
