@@ -50,7 +50,8 @@ void CloseSystem(PowerContext& ctx, bool turnOff) {
 
 void ReportSuspendFailure(PowerContext& ctx, int code, bool hibernate) {
   ctx.shell.ShowMessageBox(L"The system could not be hibernated / switched to standby mode.",
-                       L"Error" + std::to_wstring(code), os::BoxButtons::Ok, os::BoxIcon::None);
+                           L"Error" + std::to_wstring(code), os::BoxButtons::Ok, os::BoxIcon::None,
+                           ctx.mainWindow);
   if (hibernate && ctx.hibernationPossible) *ctx.hibernationPossible = false;
   ShowOptions(ctx);
 }

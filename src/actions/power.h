@@ -23,6 +23,9 @@ struct PowerContext {
   bool win2000OrLater = true;
   // Enables the main window and shows its options page after a failure.
   std::function<void()> showOptionsPage;
+  // The main window: the owner of the standby and hibernation failure box,
+  // so the window is disabled while the box is up.
+  os::WindowHandle mainWindow = os::kApplicationWindow;
 };
 
 // ExitWindowsEx flags for a shutdown (turnOff) or a restart.

@@ -1,5 +1,6 @@
 // The actions of a watch as the main window performs them: the power
-// actions with the settings' force rule, the others as they are.
+// actions with the settings' force rule and hibernation flag, their failure
+// box owned by the main window, the others as the system carries them out.
 #pragma once
 #include <functional>
 
@@ -11,12 +12,32 @@
 
 namespace quellon::app {
 
+// What the window's actions need besides the settings.
+struct WindowActionsEnv {
+  PowerApi& power;
+  os::AppShell& shell;
+  LogSink* log = nullptr;  // null while logging is off
+  bool ntFamily = true;
+  bool win2000OrLater = true;
+  // The main window, asked at the time of the action: the owner of the
+  // standby and hibernation failure box.
+  std::function<os::WindowHandle()> mainWindow;
+  // Enables the main window and shows its options page after a failure.
+  std::function<void()> showOptionsPage;
+  // The actions that leave the computer running; none: nothing is done.
+  std::function<void()> modemDisconnect;
+  std::function<void()> blockWindowsUser;
+  std::function<void()> turnOffMonitor;
+};
+
 class WindowActions final : public SystemActions {
  public:
-  WindowActions(PowerApi& power, os::AppShell& shell, TZUBSettings& settings, LogSink* log, bool ntFamily,
-                bool win2000OrLater, std::function<void()> showOptionsPage);
+  // The settings are read at each action (the advanced options may have
+  // changed them since).
+  WindowActions(TZUBSettings& settings, WindowActionsEnv env);
 
   void CloseSystem(bool turnOff) override;
+  // A failed hibernation clears the settings' IsHibernationPossible.
   void SuspendSystem(bool hibernate) override;
   // Closing an application comes with the running-applications list.
   void CloseProgram() override {}
@@ -25,12 +46,8 @@ class WindowActions final : public SystemActions {
   void TurnOffMonitor() override;
 
  private:
-  PowerApi& power_;
-  os::AppShell& shell_;
   TZUBSettings& settings_;
-  LogSink* log_;
-  bool nt_, win2000_;
-  std::function<void()> showOptionsPage_;
+  WindowActionsEnv env_;
 };
 
 }  // namespace quellon::app

@@ -15,11 +15,13 @@ class FakeAppShell final : public os::AppShell {
     std::wstring text, caption;
     os::BoxButtons buttons;
     os::BoxIcon icon;
+    os::WindowHandle owner;
   };
 
   os::BoxResult ShowMessageBox(const std::wstring& text, const std::wstring& caption,
-                           os::BoxButtons buttons, os::BoxIcon icon) override {
-    boxes.push_back({text, caption, buttons, icon});
+                               os::BoxButtons buttons, os::BoxIcon icon,
+                               os::WindowHandle owner = os::kApplicationWindow) override {
+    boxes.push_back({text, caption, buttons, icon, owner});
     return answer;
   }
   void Terminate() override { ++terminateRequests; }

@@ -10,8 +10,8 @@ namespace {
 // The Linux host has no windows: boxes go to standard error.
 class PosixAppShell final : public AppShell {
  public:
-  BoxResult ShowMessageBox(const std::wstring& text, const std::wstring& caption, BoxButtons,
-                       BoxIcon) override {
+  BoxResult ShowMessageBox(const std::wstring& text, const std::wstring& caption, BoxButtons, BoxIcon,
+                           WindowHandle = kApplicationWindow) override {
     std::fprintf(stderr, "%s: %s\n", WideToUtf8(caption).c_str(), WideToUtf8(text).c_str());
     return BoxResult::Ok;
   }

@@ -9,7 +9,7 @@ namespace {
 class Win32AppShell final : public AppShell {
  public:
   BoxResult ShowMessageBox(const std::wstring& text, const std::wstring& caption, BoxButtons buttons,
-                       BoxIcon icon) override {
+                           BoxIcon icon, WindowHandle owner = kApplicationWindow) override {
     UINT flags = buttons == BoxButtons::YesNo ? MB_YESNO : MB_OK;
     switch (icon) {
       case BoxIcon::Error: flags |= MB_ICONERROR; break;
@@ -17,7 +17,9 @@ class Win32AppShell final : public AppShell {
       case BoxIcon::Information: flags |= MB_ICONINFORMATION; break;
       case BoxIcon::None: break;
     }
-    int r = ::MessageBoxW(win32::ApplicationWindow(), text.c_str(), caption.c_str(), flags);
+    HWND ownerWindow =
+        owner == kApplicationWindow ? win32::ApplicationWindow() : reinterpret_cast<HWND>(owner);
+    int r = ::MessageBoxW(ownerWindow, text.c_str(), caption.c_str(), flags);
     switch (r) {
       case IDOK: return BoxResult::Ok;
       case IDYES: return BoxResult::Yes;
