@@ -1,4 +1,5 @@
 #include "app/process_values.h"
+#include "app/process_values_platform.h"
 
 namespace quellon {
 namespace {
@@ -7,8 +8,9 @@ bool g_held = false;
 
 }  // namespace
 
-// The Linux host runs only tests: one process, no other copies.
-void InitProcessValues() {}
+// The Linux host runs only tests: one process, no other copies, and no
+// command line of the program's.
+std::wstring process_detail::LowerCaseProcessCommandLine() { return L""; }
 bool AcquireInstanceMutex() { return g_held = true; }
 void ReleaseInstanceMutex() { g_held = false; }
 bool InstanceMutexHeld() { return g_held; }

@@ -1,30 +1,45 @@
 #include <windows.h>
 
 #include "app/process_values.h"
+#include "app/process_values_platform.h"
 #include "os/win32/handles.h"
 
 namespace quellon {
 namespace {
 
+static_assert(kInstanceErrAccessDenied == ERROR_ACCESS_DENIED);
+static_assert(kInstanceErrInvalidHandle == ERROR_INVALID_HANDLE);
+static_assert(kInstanceWaitObject0 == WAIT_OBJECT_0);
+static_assert(kInstanceWaitAbandoned == WAIT_ABANDONED);
+static_assert(kInstanceWaitTimeout == WAIT_TIMEOUT);
+static_assert(kInstanceWaitFailed == WAIT_FAILED);
+
 win32::UniqueHandle g_mutex;
 
 }  // namespace
 
-void InitProcessValues() {
-  // In place, so every later reader of the process command line (the
-  // platform's argument splitting included) sees lower case only.
+std::wstring process_detail::LowerCaseProcessCommandLine() {
   wchar_t* line = GetCommandLineW();
-  if (line && *line) CharLowerBuffW(line, lstrlenW(line));
-  SetProcessValuesForTest(line ? line : L"");
+  if (!line) return L"";
+  if (*line) CharLowerBuffW(line, lstrlenW(line));
+  return line;
 }
 
 bool AcquireInstanceMutex() {
-  g_mutex.reset(CreateMutexW(nullptr, FALSE, InstanceMutexName(InstanceNumber()).c_str()));
-  if (!g_mutex) return true;  // no mutex to coordinate with: run alone
-  DWORD r = WaitForSingleObject(g_mutex.get(), 0);
-  if (r == WAIT_TIMEOUT) {
-    g_mutex.reset();
-    return false;
+  win32::UniqueHandle mutex(CreateMutexW(nullptr, FALSE, InstanceMutexName(InstanceNumber()).c_str()));
+  InstanceMutexProbe probe{static_cast<bool>(mutex), 0, 0};
+  if (mutex)
+    probe.waitResult = WaitForSingleObject(mutex.get(), 0);
+  else
+    probe.createError = GetLastError();
+  switch (DecideInstanceGuard(probe)) {
+    case InstanceGuard::Owned:
+      g_mutex = std::move(mutex);
+      return true;
+    case InstanceGuard::AnotherCopyRuns:
+      return false;
+    case InstanceGuard::Unguarded:
+      break;
   }
   return true;
 }

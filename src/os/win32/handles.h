@@ -8,10 +8,23 @@
 
 namespace quellon::win32 {
 
-// Move-only owner of a value released by Close. Invalid is the value that
-// means "nothing owned" (nullptr for most handles, INVALID_HANDLE_VALUE for
-// files and find handles).
-template <typename T, typename CloseFn, CloseFn Close, T Invalid = T()>
+// What "nothing owned" is for a kind of value. Most handles use null; file
+// and find handles use INVALID_HANDLE_VALUE, which is not a constant
+// expression and so cannot be a template argument itself. A file handle
+// owner also takes null as nothing (it is never a file, and a zeroed slot
+// must not be closed).
+template <typename T>
+struct NullIsNone {
+  static T None() { return T(); }
+  static bool Owns(T value) { return value != T(); }
+};
+struct InvalidHandleIsNone {
+  static HANDLE None() { return INVALID_HANDLE_VALUE; }
+  static bool Owns(HANDLE value) { return value != INVALID_HANDLE_VALUE && value != nullptr; }
+};
+
+// Move-only owner of a value released by Close.
+template <typename T, typename CloseFn, CloseFn Close, typename NonePolicy = NullIsNone<T>>
 class UniqueAny {
  public:
   UniqueAny() = default;
@@ -26,11 +39,11 @@ class UniqueAny {
   }
 
   T get() const { return value_; }
-  explicit operator bool() const { return value_ != Invalid; }
-  T release() { return std::exchange(value_, Invalid); }
-  void reset(T value = Invalid) {
+  explicit operator bool() const { return NonePolicy::Owns(value_); }
+  T release() { return std::exchange(value_, NonePolicy::None()); }
+  void reset(T value = NonePolicy::None()) {
     T old = std::exchange(value_, value);
-    if (old != Invalid) Close(old);
+    if (NonePolicy::Owns(old)) Close(old);
   }
   // For out-parameters: releases what is owned and hands out the slot.
   T* put() {
@@ -39,7 +52,7 @@ class UniqueAny {
   }
 
  private:
-  T value_ = Invalid;
+  T value_ = NonePolicy::None();
 };
 
 inline void CloseHandleValue(HANDLE h) { ::CloseHandle(h); }
@@ -52,6 +65,10 @@ inline void CloseFind(HANDLE h) { ::FindClose(h); }
 inline void UnmapView(void* p) { ::UnmapViewOfFile(p); }
 inline void DestroyWindowValue(HWND w) { ::DestroyWindow(w); }
 inline void DestroyMenuValue(HMENU m) { ::DestroyMenu(m); }
+template <typename P>
+inline void LocalFreeValue(P p) {
+  ::LocalFree(reinterpret_cast<HLOCAL>(p));
+}
 
 using UniqueHandle = UniqueAny<HANDLE, decltype(&CloseHandleValue), CloseHandleValue>;
 using UniqueRegKey = UniqueAny<HKEY, decltype(&CloseRegKey), CloseRegKey>;
@@ -62,46 +79,14 @@ using UniqueIcon = UniqueAny<HICON, decltype(&DestroyIconValue), DestroyIconValu
 using UniqueWindow = UniqueAny<HWND, decltype(&DestroyWindowValue), DestroyWindowValue>;
 using UniqueMenu = UniqueAny<HMENU, decltype(&DestroyMenuValue), DestroyMenuValue>;
 using UniqueMappedView = UniqueAny<void*, decltype(&UnmapView), UnmapView>;
-
-// File and find handles use INVALID_HANDLE_VALUE for "none"; it is not a
-// constant expression, so these two carry their own check.
-class UniqueFile {
- public:
-  UniqueFile() = default;
-  explicit UniqueFile(HANDLE h) : h_(h) {}
-  ~UniqueFile() { reset(); }
-  UniqueFile(const UniqueFile&) = delete;
-  UniqueFile& operator=(const UniqueFile&) = delete;
-  UniqueFile(UniqueFile&& o) noexcept : h_(std::exchange(o.h_, INVALID_HANDLE_VALUE)) {}
-  UniqueFile& operator=(UniqueFile&& o) noexcept {
-    if (this != &o) reset(std::exchange(o.h_, INVALID_HANDLE_VALUE));
-    return *this;
-  }
-  HANDLE get() const { return h_; }
-  explicit operator bool() const { return h_ != INVALID_HANDLE_VALUE && h_ != nullptr; }
-  void reset(HANDLE h = INVALID_HANDLE_VALUE) {
-    HANDLE old = std::exchange(h_, h);
-    if (old != INVALID_HANDLE_VALUE && old != nullptr) ::CloseHandle(old);
-  }
-
- private:
-  HANDLE h_ = INVALID_HANDLE_VALUE;
-};
-
-class UniqueFindHandle {
- public:
-  explicit UniqueFindHandle(HANDLE h) : h_(h) {}
-  ~UniqueFindHandle() {
-    if (h_ != INVALID_HANDLE_VALUE) ::FindClose(h_);
-  }
-  UniqueFindHandle(const UniqueFindHandle&) = delete;
-  UniqueFindHandle& operator=(const UniqueFindHandle&) = delete;
-  HANDLE get() const { return h_; }
-  explicit operator bool() const { return h_ != INVALID_HANDLE_VALUE; }
-
- private:
-  HANDLE h_;
-};
+// CreateFileW's handles.
+using UniqueFile = UniqueAny<HANDLE, decltype(&CloseHandleValue), CloseHandleValue, InvalidHandleIsNone>;
+// FindFirstFileW's handles.
+using UniqueFindHandle = UniqueAny<HANDLE, decltype(&CloseFind), CloseFind, InvalidHandleIsNone>;
+// Memory the system allocated with LocalAlloc for the caller to free, such
+// as CommandLineToArgvW's array: UniqueLocal<LPWSTR*>.
+template <typename P>
+using UniqueLocal = UniqueAny<P, decltype(&LocalFreeValue<P>), LocalFreeValue<P>>;
 
 // COM pointer owner.
 template <typename I>
