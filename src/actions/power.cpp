@@ -28,22 +28,19 @@ uint32_t CloseSystemFlags(bool turnOff, bool force, bool ntFamily) {
   return flags;
 }
 
-bool SetPrivileges(PowerContext& ctx, std::wstring& error) {
-  return ctx.api.EnableShutdownPrivilege(error);
-}
+Status SetPrivileges(PowerContext& ctx) { return ctx.api.EnableShutdownPrivilege(); }
 
 void CloseSystem(PowerContext& ctx, bool turnOff) {
   const uint32_t flags = CloseSystemFlags(turnOff, ctx.force, ctx.ntFamily);
   if (ctx.ntFamily) {
-    std::wstring error;
-    if (!SetPrivileges(ctx, error)) {
-      Log(ctx, L"Error - SetPrivileges not possible: " + error);
+    if (Status privileges = SetPrivileges(ctx); !privileges) {
+      Log(ctx, L"Error - SetPrivileges not possible: " + privileges.error().SystemText());
       ShowErrorBox(ctx.shell, std::wstring(L"SPNP - ") + kShutdownFailureText, true);
     }
   }
-  std::wstring error;
-  if (ctx.api.ExitWindowsWithFlags(flags, kShutdownReasonPlanned, error)) return;
-  Log(ctx, L"Error - ExitWindowsEx failed: " + error);
+  Status exited = ctx.api.ExitWindowsWithFlags(flags, kShutdownReasonPlanned);
+  if (exited) return;
+  Log(ctx, L"Error - ExitWindowsEx failed: " + exited.error().SystemText());
   ShowErrorBox(ctx.shell, ctx.force ? kShutdownFailureText : L"System shutdown aborted.", false);
   ShowOptions(ctx);
 }
@@ -62,8 +59,7 @@ void SuspendSystem(PowerContext& ctx, bool hibernate) {
     return;
   }
   if (ctx.ntFamily) {
-    std::wstring error;
-    if (!SetPrivileges(ctx, error)) {
+    if (!SetPrivileges(ctx)) {
       ReportSuspendFailure(ctx, 0, hibernate);
       return;
     }

@@ -31,7 +31,9 @@ struct PowerContext {
 // ExitWindowsEx flags for a shutdown (turnOff) or a restart.
 uint32_t CloseSystemFlags(bool turnOff, bool force, bool ntFamily);
 
-bool SetPrivileges(PowerContext& ctx, std::wstring& error);
+// Enables the shutdown privilege; the error's SystemText() is what the log
+// line quotes.
+Status SetPrivileges(PowerContext& ctx);
 void CloseSystem(PowerContext& ctx, bool turnOff);
 void SuspendSystem(PowerContext& ctx, bool hibernate);
 void ReportSuspendFailure(PowerContext& ctx, int code, bool hibernate);

@@ -1,9 +1,11 @@
 // Power port: the system calls behind shutdown, restart, hibernation and
-// standby. Each returns whether the call succeeded; on failure the system's
-// text for the calling thread's last error is in the error out-parameter.
+// standby. The privilege and the exit report a failure as the failed call's
+// error (its code, and "<call> failed: <system text>"); the suspend calls
+// only whether they succeeded, which is all their callers tell.
 #pragma once
 #include <cstdint>
-#include <string>
+
+#include "util/result.h"
 
 namespace quellon {
 
@@ -17,8 +19,8 @@ class PowerApi {
  public:
   virtual ~PowerApi() = default;
   // Enables SeShutdownPrivilege in the process token.
-  virtual bool EnableShutdownPrivilege(std::wstring& error) = 0;
-  virtual bool ExitWindowsWithFlags(uint32_t flags, uint32_t reason, std::wstring& error) = 0;
+  virtual Status EnableShutdownPrivilege() = 0;
+  virtual Status ExitWindowsWithFlags(uint32_t flags, uint32_t reason) = 0;
   // False when PowrProf.dll or its SetSuspendState cannot be loaded.
   virtual bool HasSetSuspendState() = 0;
   virtual bool SetSuspendState(bool hibernate, bool forceCritical, bool disableWakeEvent) = 0;

@@ -11,26 +11,26 @@ using SetSuspendStateFn = BOOLEAN(WINAPI*)(BOOLEAN, BOOLEAN, BOOLEAN);
 
 class Win32PowerApi final : public PowerApi {
  public:
-  bool EnableShutdownPrivilege(std::wstring& error) override {
+  Status EnableShutdownPrivilege() override {
     win32::UniqueHandle token;
     if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, token.put()))
-      return Fail(error);
+      return win32::LastError(L"OpenProcessToken");
     TOKEN_PRIVILEGES tp = {};
     if (!LookupPrivilegeValueW(nullptr, L"SeShutdownPrivilege", &tp.Privileges[0].Luid))
-      return Fail(error);
+      return win32::LastError(L"LookupPrivilegeValueW");
     tp.PrivilegeCount = 1;
     tp.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
     // Only the call's own result counts (a privilege the token lacks is
     // reported through GetLastError, not the result).
     DWORD returned = 0;
     if (!AdjustTokenPrivileges(token.get(), FALSE, &tp, sizeof(tp), &tp, &returned))
-      return Fail(error);
-    return true;
+      return win32::LastError(L"AdjustTokenPrivileges");
+    return {};
   }
 
-  bool ExitWindowsWithFlags(uint32_t flags, uint32_t reason, std::wstring& error) override {
-    if (ExitWindowsEx(flags, reason)) return true;
-    return Fail(error);
+  Status ExitWindowsWithFlags(uint32_t flags, uint32_t reason) override {
+    if (ExitWindowsEx(flags, reason)) return {};
+    return win32::LastError(L"ExitWindowsEx");
   }
 
   bool HasSetSuspendState() override {
@@ -48,12 +48,6 @@ class Win32PowerApi final : public PowerApi {
 
   bool SetSystemPowerState(bool suspend, bool force) override {
     return ::SetSystemPowerState(suspend, force) != 0;
-  }
-
- private:
-  static bool Fail(std::wstring& error) {
-    error = win32::ErrorText(GetLastError());
-    return false;
   }
 };
 

@@ -6,9 +6,6 @@
 
 namespace quellon {
 
-ConvertError::ConvertError(const std::wstring& message)
-    : std::runtime_error(WideToUtf8(message)), message_(message) {}
-
 namespace {
 
 // Days since 1970-01-01 for a civil date (H. Hinnant's algorithm).
@@ -113,7 +110,8 @@ bool TryStrToInt(const std::wstring& text, int& value) {
 
 int StrToInt(const std::wstring& text) {
   int v = 0;
-  if (!TryStrToInt(text, v)) throw ConvertError(L"''" + text + L"'' is not a valid integer value");
+  if (!TryStrToInt(text, v))
+    throw ConvertError(L"''" + QuotedValue(text) + L"'' is not a valid integer value");
   return v;
 }
 

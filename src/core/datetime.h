@@ -3,8 +3,9 @@
 // older time values and the platform's time picker store it).
 #pragma once
 #include <cstdint>
-#include <stdexcept>
 #include <string>
+
+#include "util/exception.h"
 
 namespace quellon {
 
@@ -16,13 +17,9 @@ struct DateTimeParts {
 };
 
 // A value that cannot be converted; the message is the one the user sees.
-class ConvertError : public std::runtime_error {
+class ConvertError : public Exception {
  public:
-  explicit ConvertError(const std::wstring& message);
-  const std::wstring& Message() const { return message_; }
-
- private:
-  std::wstring message_;
+  using Exception::Exception;
 };
 
 constexpr double kMsPerDay = 86400000.0;
@@ -43,7 +40,7 @@ int64_t TimeOfDayMs(TDateTime value);
 
 // Integer conversion as the runtime's StrToInt: optional blanks before an
 // optional sign and decimal digits, nothing after. Throws ConvertError
-// "''%s'' is not a valid integer value".
+// "''%s'' is not a valid integer value" (the text as QuotedValue gives it).
 int StrToInt(const std::wstring& text);
 bool TryStrToInt(const std::wstring& text, int& value);
 

@@ -3,13 +3,15 @@
 #include <cmath>
 #include <cwchar>
 
+#include "util/text.h"
+
 namespace quellon {
 namespace {
 
 constexpr int kMaxDurationHours = 8783;
 
 std::wstring InvalidTime(const std::wstring& text) {
-  return L"''" + text + L"'' is not a valid time";
+  return L"''" + QuotedValue(text) + L"'' is not a valid time";
 }
 
 }  // namespace

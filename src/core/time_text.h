@@ -20,8 +20,9 @@ TDateTime DurationZero();
 std::wstring TimeToString(TDateTime value, unsigned hour99);
 
 // The time of day of a 12-character time text. Throws ConvertError with
-// "''%s'' is not a valid time", "Function not implemented." (hours above
-// 23) or the runtime's integer and time-encode errors.
+// "''%s'' is not a valid time" (the text as QuotedValue gives it),
+// "Function not implemented." (hours above 23) or the runtime's integer and
+// time-encode errors.
 TDateTime StringToTime(const std::wstring& text);
 
 // Throws ConvertError for a text without a colon, without two-digit

@@ -15,9 +15,15 @@ struct DecompressGuard {
   ~DecompressGuard() { jpeg_destroy_decompress(d); }
 };
 
+// A picture the reader declines although libjpeg could read it.
+struct Refused {
+  const wchar_t* text = nullptr;
+  ErrorKind kind = ErrorKind::BadData;
+};
+
 // All libjpeg calls of one decoding; a libjpeg error lands at the setjmp.
 bool DecompressRun(jpeg_decompress_struct* d, ErrorManager* err, const uint8_t* data, size_t size, RgbImage* out,
-                   const wchar_t** refusal) {
+                   Refused* refusal) {
   if (setjmp(err->jump)) return false;
   jpeg_create_decompress(d);
   jpeg_mem_src(d, const_cast<unsigned char*>(data), static_cast<unsigned long>(size));
@@ -25,11 +31,12 @@ bool DecompressRun(jpeg_decompress_struct* d, ErrorManager* err, const uint8_t* 
   d->out_color_space = JCS_RGB;
   jpeg_start_decompress(d);
   if (static_cast<uint64_t>(d->output_width) * d->output_height > kMaxDecodePixels) {
-    *refusal = L"JPEG: picture too large";
+    refusal->text = L"picture too large";
     return false;
   }
   if (!Grow(&out->pixels, static_cast<size_t>(d->output_width) * d->output_height * 3)) {
-    *refusal = L"JPEG: out of memory";
+    refusal->text = L"out of memory";
+    refusal->kind = ErrorKind::Failed;
     return false;
   }
   const size_t stride = static_cast<size_t>(d->output_width) * 3;
@@ -45,11 +52,11 @@ bool DecompressRun(jpeg_decompress_struct* d, ErrorManager* err, const uint8_t* 
 
 }  // namespace
 
-std::optional<RgbImage> DecodeJpeg(const uint8_t* data, size_t size, std::wstring* error) {
-  if (!data || size == 0) return jpeg::Fail<RgbImage>(error, L"JPEG: no data");
-  if (size > 0xFFFFFFFFu) return jpeg::Fail<RgbImage>(error, L"JPEG: picture too large");
+Result<RgbImage> DecodeJpeg(const uint8_t* data, size_t size) {
+  if (!data || size == 0) return jpeg::Refusal(L"no data");
+  if (size > 0xFFFFFFFFu) return jpeg::Refusal(L"picture too large");
   RgbImage out;
-  const wchar_t* refusal = nullptr;
+  Refused refusal;
   ErrorManager err;
   jpeg::InitErrorManager(&err);
   jpeg_decompress_struct d;
@@ -57,14 +64,12 @@ std::optional<RgbImage> DecodeJpeg(const uint8_t* data, size_t size, std::wstrin
   d.err = &err.pub;
   DecompressGuard guard{&d};
   if (!DecompressRun(&d, &err, data, size, &out, &refusal)) {
-    return jpeg::Fail<RgbImage>(error, refusal ? std::wstring(refusal) : jpeg::Message(err));
+    return refusal.text ? jpeg::Refusal(refusal.text, refusal.kind) : jpeg::LibraryError(err);
   }
-  if (err.warned) return jpeg::Fail<RgbImage>(error, jpeg::Message(err));
+  if (err.warned) return jpeg::LibraryError(err);
   return out;
 }
 
-std::optional<RgbImage> DecodeJpeg(const std::vector<uint8_t>& bytes, std::wstring* error) {
-  return DecodeJpeg(bytes.data(), bytes.size(), error);
-}
+Result<RgbImage> DecodeJpeg(const std::vector<uint8_t>& bytes) { return DecodeJpeg(bytes.data(), bytes.size()); }
 
 }  // namespace quellon::imaging

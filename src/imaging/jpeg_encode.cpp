@@ -71,16 +71,16 @@ bool CompressRun(jpeg_compress_struct* c, ErrorManager* err, VectorDestination* 
 
 }  // namespace
 
-std::optional<std::vector<uint8_t>> EncodeJpeg(const RgbImage& image, int quality, std::wstring* error) {
+Result<std::vector<uint8_t>> EncodeJpeg(const RgbImage& image, int quality) {
   using Bytes = std::vector<uint8_t>;
   if (image.width <= 0 || image.height <= 0 || image.width > JPEG_MAX_DIMENSION ||
       image.height > JPEG_MAX_DIMENSION) {
-    return jpeg::Fail<Bytes>(error, L"JPEG: unsupported picture size");
+    return jpeg::Refusal(L"unsupported picture size");
   }
   if (image.pixels.size() != static_cast<size_t>(image.width) * image.height * 3) {
-    return jpeg::Fail<Bytes>(error, L"JPEG: pixel data does not match the picture size");
+    return jpeg::Refusal(L"pixel data does not match the picture size");
   }
-  if (quality < 1 || quality > 100) return jpeg::Fail<Bytes>(error, L"JPEG: quality out of range");
+  if (quality < 1 || quality > 100) return jpeg::Refusal(L"quality out of range");
 
   Bytes bytes;
   ErrorManager err;
@@ -95,13 +95,14 @@ std::optional<std::vector<uint8_t>> EncodeJpeg(const RgbImage& image, int qualit
   dest.pub.term_destination = TermDestination;
   dest.out = &bytes;
   CompressGuard guard{&c};
-  if (!CompressRun(&c, &err, &dest, &image, quality)) return jpeg::Fail<Bytes>(error, jpeg::Message(err));
+  if (!CompressRun(&c, &err, &dest, &image, quality)) return jpeg::LibraryError(err);
   return bytes;
 }
 
-bool WriteJpegFile(const RgbImage& image, const std::wstring& path, int quality, std::wstring* error) {
-  auto bytes = EncodeJpeg(image, quality, error);
-  return bytes && WriteWholeFile(path, *bytes, error);
+Status WriteJpegFile(const RgbImage& image, const std::wstring& path, int quality) {
+  auto bytes = EncodeJpeg(image, quality);
+  if (!bytes) return bytes.error();
+  return WriteWholeFile(path, bytes.value());
 }
 
 }  // namespace quellon::imaging

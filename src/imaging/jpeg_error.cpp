@@ -5,6 +5,8 @@
 
 #include "util/text.h"
 
+#include <jerror.h>
+
 namespace quellon::imaging::jpeg {
 namespace {
 
@@ -33,9 +35,13 @@ void InitErrorManager(ErrorManager* err) {
   err->pub.emit_message = EmitMessage;
 }
 
-std::wstring Message(const ErrorManager& err) {
-  return L"JPEG: " + (err.message[0] ? Utf8ToWide(err.message) : std::wstring(L"unreadable data"));
+Error LibraryError(const ErrorManager& err) {
+  const ErrorKind kind = err.pub.msg_code == JERR_OUT_OF_MEMORY ? ErrorKind::Failed : ErrorKind::BadData;
+  return Error{kind, 0,
+               L"JPEG: " + (err.message[0] ? Utf8ToWide(err.message) : std::wstring(L"unreadable data"))};
 }
+
+Error Refusal(const wchar_t* text, ErrorKind kind) { return Error{kind, 0, std::wstring(L"JPEG: ") + text}; }
 
 bool Grow(std::vector<uint8_t>* out, size_t size) {
   try {

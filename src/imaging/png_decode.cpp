@@ -24,47 +24,41 @@ class PngReader {
   PngReader& operator=(const PngReader&) = delete;
 
   png_image& image() { return image_; }
-  std::wstring Message() const {
-    return L"PNG: " + (image_.message[0] ? Utf8ToWide(image_.message) : std::wstring(L"unreadable data"));
+  Error LibraryError() const {
+    return Refusal(image_.message[0] ? Utf8ToWide(image_.message) : std::wstring(L"unreadable data"));
+  }
+  static Error Refusal(const std::wstring& text, ErrorKind kind = ErrorKind::BadData) {
+    return Error{kind, 0, L"PNG: " + text};
   }
 
  private:
   png_image image_;
 };
 
-std::optional<RgbaImage> Fail(std::wstring* error, std::wstring message) {
-  if (error) *error = std::move(message);
-  return std::nullopt;
-}
-
 }  // namespace
 
-std::optional<RgbaImage> DecodePng(const uint8_t* data, size_t size, std::wstring* error) {
-  if (!data || size == 0) return Fail(error, L"PNG: no data");
+Result<RgbaImage> DecodePng(const uint8_t* data, size_t size) {
+  if (!data || size == 0) return PngReader::Refusal(L"no data");
   PngReader reader;
   png_image& image = reader.image();
-  if (!png_image_begin_read_from_memory(&image, data, size)) return Fail(error, reader.Message());
+  if (!png_image_begin_read_from_memory(&image, data, size)) return reader.LibraryError();
   if (image.width == 0 || image.height == 0 ||
       static_cast<uint64_t>(image.width) * image.height > kMaxDecodePixels) {
-    return Fail(error, L"PNG: picture too large");
+    return PngReader::Refusal(L"picture too large");
   }
   image.format = PNG_FORMAT_RGBA;  // 8-bit sRGB, alpha not premultiplied
   RgbaImage out;
   try {
     out.pixels.resize(PNG_IMAGE_SIZE(image));
   } catch (const std::bad_alloc&) {
-    return Fail(error, L"PNG: out of memory");
+    return PngReader::Refusal(L"out of memory", ErrorKind::Failed);
   }
-  if (!png_image_finish_read(&image, nullptr, out.pixels.data(), 0, nullptr)) {
-    return Fail(error, reader.Message());
-  }
+  if (!png_image_finish_read(&image, nullptr, out.pixels.data(), 0, nullptr)) return reader.LibraryError();
   out.width = static_cast<int>(image.width);
   out.height = static_cast<int>(image.height);
   return out;
 }
 
-std::optional<RgbaImage> DecodePng(const std::vector<uint8_t>& bytes, std::wstring* error) {
-  return DecodePng(bytes.data(), bytes.size(), error);
-}
+Result<RgbaImage> DecodePng(const std::vector<uint8_t>& bytes) { return DecodePng(bytes.data(), bytes.size()); }
 
 }  // namespace quellon::imaging

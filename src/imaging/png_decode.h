@@ -1,20 +1,18 @@
 // PNG pictures, read with libpng. Any PNG the library reads (palette, grey,
 // 16-bit, with or without transparency) comes out as 8-bit RGBA with straight
-// alpha; damaged data gives no image and a message, never a crash.
+// alpha; damaged data gives an error, never a crash.
 #pragma once
 #include <cstddef>
 #include <cstdint>
-#include <optional>
-#include <string>
 #include <vector>
 
 #include "imaging/image.h"
+#include "util/result.h"
 
 namespace quellon::imaging {
 
-// On failure *error (when given) receives the reason, e.g. "PNG: Not a PNG
-// file".
-std::optional<RgbaImage> DecodePng(const uint8_t* data, size_t size, std::wstring* error = nullptr);
-std::optional<RgbaImage> DecodePng(const std::vector<uint8_t>& bytes, std::wstring* error = nullptr);
+// Damaged data is BadData with the reason, e.g. "PNG: Not a PNG file".
+Result<RgbaImage> DecodePng(const uint8_t* data, size_t size);
+Result<RgbaImage> DecodePng(const std::vector<uint8_t>& bytes);
 
 }  // namespace quellon::imaging

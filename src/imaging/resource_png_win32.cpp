@@ -1,27 +1,30 @@
 #include "imaging/resource_png_win32.h"
 
 #include <cstring>
+#include <utility>
 
 #include "imaging/png_decode.h"
 #include "os/win32/win_error.h"
 
 namespace quellon::imaging {
 
-std::optional<RgbaImage> LoadPngResource(HMODULE module, const wchar_t* name, std::wstring* error) {
+Result<RgbaImage> DecodePngResource(HMODULE module, const wchar_t* name) {
   if (!module) module = ::GetModuleHandleW(nullptr);
-  auto fail = [&](const wchar_t* call) -> std::optional<RgbaImage> {
-    if (error) *error = win32::Win32Error{call, ::GetLastError()}.Message();
-    return std::nullopt;
-  };
   // Resources live as long as the module; nothing here needs freeing.
   HRSRC info = ::FindResourceW(module, name, RT_RCDATA);
-  if (!info) return fail(L"FindResourceW");
+  if (!info) return win32::LastError(L"FindResourceW");
   const DWORD size = ::SizeofResource(module, info);
   HGLOBAL loaded = ::LoadResource(module, info);
-  if (!loaded || size == 0) return fail(L"LoadResource");
+  if (!loaded || size == 0) return win32::LastError(L"LoadResource");
   const void* data = ::LockResource(loaded);
-  if (!data) return fail(L"LockResource");
-  return DecodePng(static_cast<const uint8_t*>(data), size, error);
+  if (!data) return win32::LastError(L"LockResource");
+  return DecodePng(static_cast<const uint8_t*>(data), size);
+}
+
+std::optional<RgbaImage> LoadPngResource(HMODULE module, const wchar_t* name) {
+  auto image = DecodePngResource(module, name);
+  if (!image) return std::nullopt;
+  return std::move(image.value());
 }
 
 win32::UniqueGdiObject CreateAlphaBitmap(const RgbaImage& image) {

@@ -8,13 +8,19 @@
 
 #include "imaging/image.h"
 #include "os/win32/handles.h"
+#include "util/result.h"
 
 namespace quellon::imaging {
 
 // Finds the named RCDATA resource in module (nullptr: the program itself;
-// a module loaded as a data file works too) and decodes it. Nothing, with
-// the reason in *error, when the resource is missing or not a valid PNG.
-std::optional<RgbaImage> LoadPngResource(HMODULE module, const wchar_t* name, std::wstring* error = nullptr);
+// a module loaded as a data file works too) and decodes it. A missing
+// resource is the failed call's error, damaged data the decoder's.
+Result<RgbaImage> DecodePngResource(HMODULE module, const wchar_t* name);
+
+// DecodePngResource without the reason, for the main window's entry, which
+// takes pictures as optional; it goes once src/main_win32.cpp calls
+// DecodePngResource.
+std::optional<RgbaImage> LoadPngResource(HMODULE module, const wchar_t* name);
 
 // A 32-bit top-down DIB section with premultiplied alpha, ready for
 // AlphaBlend with AC_SRC_ALPHA; empty when GDI refuses.

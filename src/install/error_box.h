@@ -5,6 +5,7 @@
 #include <string>
 
 #include "os/app_shell.h"
+#include "util/exception.h"  // SilentAbort, thrown after an error box has told the user
 
 namespace quellon {
 
@@ -15,9 +16,5 @@ void ShowErrorBox(os::AppShell& shell, const std::wstring& text, bool fatal);
 bool ProgramIsClosing();
 // For tests that exercise the fatal path more than once.
 void ResetProgramClosingForTest();
-
-// Thrown after the user has already been told, to unwind a sequence
-// without another message.
-class SilentAbort {};
 
 }  // namespace quellon

@@ -7,6 +7,16 @@ namespace quellon {
 
 const wchar_t kSpecProgramsKey[] = L"SOFTWARE\\Tarnwick\\YARB\\SpecPrograms";
 
+namespace {
+
+std::wstring MissedLine(int code) {
+  return L"Error " + std::to_wstring(code) + L" - Missed installation info";
+}
+
+}  // namespace
+
+MissingInstallInfoError::MissingInstallInfoError(int code) : Exception(MissedLine(code)), code(code) {}
+
 const std::vector<SpecProgramRecord>& BuiltInSpecialPrograms() {
   static const std::vector<SpecProgramRecord> rows = {
       {L"PIXELFMCLASS", L"PixelView Station FM", L"ActiveMovie Window", L""},
@@ -18,7 +28,7 @@ const std::vector<SpecProgramRecord>& BuiltInSpecialPrograms() {
   return rows;
 }
 
-os::RegStatus WriteSpecPrograms(os::Registry& registry, const std::vector<SpecProgramRecord>& rows) {
+Status WriteSpecPrograms(os::Registry& registry, const std::vector<SpecProgramRecord>& rows) {
   auto key = registry.OpenKey(os::RootKey::LocalMachine, kSpecProgramsKey, os::RegAccess::Full, true);
   if (!key) return key.error();
   for (const auto& r : rows)
@@ -70,8 +80,8 @@ void MissingInstallInfo(int code, os::AppShell& shell, LogSink* log) {
                L"Quellon is not installed or previous installation has been damaged.\r\n"
                L"You need to reinstall the program!",
                true);
-  if (log) log->LogEvent(L"Error " + std::to_wstring(code) + L" - Missed installation info");
-  throw SilentAbort{};
+  if (log) log->LogEvent(MissedLine(code));
+  throw SilentAbort();
 }
 
 std::vector<TSpecPrg>& SpecialPrograms() {

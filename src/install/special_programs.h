@@ -8,6 +8,7 @@
 #include "log/log_sink.h"
 #include "os/app_shell.h"
 #include "os/registry.h"
+#include "util/exception.h"
 
 namespace quellon {
 
@@ -32,13 +33,16 @@ struct SpecProgramRecord {
 const std::vector<SpecProgramRecord>& BuiltInSpecialPrograms();
 
 // Writes the rows under HKLM as the installer does.
-os::RegStatus WriteSpecPrograms(os::Registry& registry, const std::vector<SpecProgramRecord>& rows);
+Status WriteSpecPrograms(os::Registry& registry, const std::vector<SpecProgramRecord>& rows);
 
 // The installation records are missing (code 1: no SpecPrograms key) or
 // damaged (2: a row with an empty name or display name; 3: a row with
-// neither a caption nor a class to watch).
-struct MissingInstallInfoError {
-  int code;
+// neither a caption nor a class to watch). The message is the log line,
+// "Error <code> - Missed installation info".
+class MissingInstallInfoError : public Exception {
+ public:
+  explicit MissingInstallInfoError(int code);
+  const int code;
 };
 
 // Builds the table from the machine registry, read-only. Throws

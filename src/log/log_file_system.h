@@ -4,22 +4,11 @@
 #pragma once
 #include <cstdint>
 #include <memory>
-#include <optional>
-#include <stdexcept>
 #include <string>
 
+#include "util/result.h"
+
 namespace quellon {
-
-// A file that could not be opened, sized or written; the message names the
-// failed call and the system's reason.
-class LogFileError : public std::runtime_error {
- public:
-  explicit LogFileError(const std::wstring& message);
-  const std::wstring& Message() const { return message_; }
-
- private:
-  std::wstring message_;
-};
 
 // An open log file. Write keeps the bytes until Flush, which appends them
 // in one piece at the file's end as it is then (another program may have
@@ -29,31 +18,30 @@ class LogFileWriter {
  public:
   virtual ~LogFileWriter() = default;
   // The size of the file as it is on disk, without bytes not yet flushed.
-  // Throws LogFileError.
-  virtual int64_t Size() = 0;
+  virtual Result<int64_t> Size() = 0;
   virtual void Write(const std::string& bytes) = 0;
-  // Throws LogFileError; the kept bytes are dropped then.
-  virtual void Flush() = 0;
+  // On failure the kept bytes are dropped.
+  virtual Status Flush() = 0;
 };
 
 class LogFileSystem {
  public:
   virtual ~LogFileSystem() = default;
   // Opens the file for writing without truncating it, creating it when it
-  // is missing, shared with other readers and writers. A missing folder or a
-  // read-only file fails. Throws LogFileError.
-  virtual std::unique_ptr<LogFileWriter> OpenForAppend(const std::wstring& path) = 0;
+  // is missing, shared with other readers and writers. A missing folder
+  // fails as NotFound, a read-only file as AccessDenied.
+  virtual Result<std::unique_ptr<LogFileWriter>> OpenForAppend(const std::wstring& path) = 0;
   // True for an existing file (not a folder).
   virtual bool Exists(const std::wstring& path) = 0;
-  // Deletes a file; false when it is missing or read-only (on Windows also
-  // while it is open).
-  virtual bool Remove(const std::wstring& path) = 0;
-  // Renames a file; false when the source is missing or the target exists
-  // (on Windows also while the source is open).
-  virtual bool Rename(const std::wstring& from, const std::wstring& to) = 0;
+  // Deletes a file. A missing one is NotFound, a read-only one AccessDenied;
+  // on Windows an open one fails too.
+  virtual Status Remove(const std::wstring& path) = 0;
+  // Renames a file. A missing source is NotFound; an existing target fails
+  // (it is never replaced); on Windows an open source fails too.
+  virtual Status Rename(const std::wstring& from, const std::wstring& to) = 0;
   // Total free bytes of the volume that holds the folder (not limited to
-  // the user's quota); nothing when the query fails.
-  virtual std::optional<uint64_t> FreeBytes(const std::wstring& folder) = 0;
+  // the user's quota); a missing folder fails.
+  virtual Result<uint64_t> FreeBytes(const std::wstring& folder) = 0;
 };
 
 // The real file system of the platform.

@@ -52,7 +52,7 @@ TMsgLogger::TMsgLogger(int64_t AMaxSize, bool AEnabled, LoggerServices services)
   std::wstring folder = services.folder;
   if (!FileNamePart(folder).empty()) folder += L'\\';  // no trailing separator
   FFileName = folder + ChangeFileExtension(FileNamePart(executablePath_), L".log");
-  OpenLogFile();
+  if (Status opened = OpenLogFile(); !opened) throw LogFileError(opened.error().message);
   LogEvent(kSeparatorLine);
   WriteHeader();
   SetEnabled(AEnabled);
@@ -77,18 +77,20 @@ void TMsgLogger::SetEnabled(bool value) {
   Log(value ? L"Log enabled" : L"Log disabled");
 }
 
-void TMsgLogger::OpenLogFile() {
+Status TMsgLogger::OpenLogFile() {
   FEnabled.store(true);
-  try {
-    FStream = fs_.OpenForAppend(FFileName);
-    // Only a file this logger starts gets the byte-order mark; it goes out
-    // with the first line.
-    if (FStream->Size() == 0) FStream->Write(kUtf8Bom);
-  } catch (...) {
+  auto opened = fs_.OpenForAppend(FFileName);
+  Result<int64_t> size = opened ? opened.value()->Size() : Result<int64_t>(opened.error());
+  if (!size) {
     FEnabled.store(false);
     FStream.reset();
-    throw;
+    return size.error();
   }
+  FStream = std::move(opened.value());
+  // Only a file this logger starts gets the byte-order mark; it goes out
+  // with the first line.
+  if (size.value() == 0) FStream->Write(kUtf8Bom);
+  return {};
 }
 
 void TMsgLogger::WriteHeader() {
@@ -165,46 +167,50 @@ void TMsgLogger::WriteToFile(const std::wstring& line) {
   }
   RecursiveLockGuard guard(OnlyOneThread);
   if (!FStream) return;
+  // A failure loses this line only; the next one tries again.
   try {
     int64_t limit = FMaxSize.load();
-    if (limit > 0 && FStream->Size() > limit) {
-      RotateLogFile();
-      if (!FStream) return;
+    if (limit > 0) {
+      Result<int64_t> size = FStream->Size();
+      if (!size) return;
+      if (size.value() > limit) {
+        RotateLogFile();
+        if (!FStream) return;
+      }
     }
-    std::optional<uint64_t> free = fs_.FreeBytes(FolderPart(FFileName));
-    if (free && *free > kLogMinFreeBytes && FEnabled.load()) {
+    Result<uint64_t> free = fs_.FreeBytes(FolderPart(FFileName));
+    if (free && free.value() > kLogMinFreeBytes && FEnabled.load()) {
       FStream->Write(bytes);
-      FStream->Flush();
+      static_cast<void>(FStream->Flush());
     }
   } catch (...) {
-    // The line is lost; the next one tries again.
+    // Out of memory.
   }
 }
 
 void TMsgLogger::RotateLogFile() {
   FStream.reset();
-  try {
-    std::wstring backup = ChangeFileExtension(FFileName, L".bak");
-    bool moved = !fs_.Exists(backup) || fs_.Remove(backup);
-    if (moved) moved = fs_.Rename(FFileName, backup);
-    if (!moved) {
-      // The full file stays; the log goes on under the first free (or
-      // freeable) numbered name, whose own backup is again the ".bak".
-      std::wstring next;
-      for (int n = 1; n <= kMaxFallbackNames && next.empty(); ++n) {
-        std::wstring candidate = FFileName + std::to_wstring(n);
-        if (!fs_.Exists(candidate) || fs_.Remove(candidate)) next = candidate;
-      }
-      if (next.empty()) throw LogFileError(L"No free name for the log file");
-      FFileName = next;
+  std::wstring backup = ChangeFileExtension(FFileName, L".bak");
+  bool moved = !fs_.Exists(backup) || fs_.Remove(backup).ok();
+  if (moved) moved = fs_.Rename(FFileName, backup).ok();
+  if (!moved) {
+    // The full file stays; the log goes on under the first free (or
+    // freeable) numbered name, whose own backup is again the ".bak".
+    std::wstring next;
+    for (int n = 1; n <= kMaxFallbackNames && next.empty(); ++n) {
+      std::wstring candidate = FFileName + std::to_wstring(n);
+      if (!fs_.Exists(candidate) || fs_.Remove(candidate).ok()) next = candidate;
     }
-    OpenLogFile();
-    WriteHeader();
-  } catch (...) {
+    FFileName = next;
+  }
+  if (FFileName.empty() || !OpenLogFile()) {
+    // No usable file: logging has failed for good.
     FFileName.clear();
     FEnabled.store(false);
     FStream.reset();
+    return;
   }
+  WriteHeader();
 }
 
 bool TMsgLogger::RegEnabled(os::Registry& registry, const std::wstring& AAppKey) {

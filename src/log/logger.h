@@ -19,7 +19,9 @@
 #include "log/log_sink.h"
 #include "log/recursive_lock.h"
 #include "os/registry.h"
+#include "util/exception.h"
 #include "util/format.h"
+#include "util/result.h"
 
 namespace quellon {
 
@@ -43,6 +45,13 @@ struct LoggerServices {
   std::wstring versionText;
   std::function<TDateTime()> localNow;                   // empty: the system clock
   std::function<void(const std::wstring&)> debugOutput;  // empty: SystemDebugOutput
+};
+
+// The log file could not be started; the message names the failed call and
+// the system's reason.
+class LogFileError : public Exception {
+ public:
+  using Exception::Exception;
 };
 
 class TMsgLogger final : public LogSink {
@@ -85,7 +94,7 @@ class TMsgLogger final : public LogSink {
   void LogStream(const std::wstring& Msg);
 
  private:
-  void OpenLogFile();
+  Status OpenLogFile();
   void WriteHeader();
   void WriteToFile(const std::wstring& line);
   void RotateLogFile();

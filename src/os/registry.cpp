@@ -1,21 +1,8 @@
 #include "os/registry.h"
 
-namespace quellon::os {
+#include "util/text.h"
 
-RegErrc RegErrcFromCode(uint32_t code) {
-  switch (code) {
-    case kRegErrFileNotFound:
-      return RegErrc::NotFound;
-    case kRegErrAccessDenied:
-      return RegErrc::AccessDenied;
-    case kRegErrKeyDeleted:
-      return RegErrc::KeyDeleted;
-    case kRegErrDatatypeMismatch:
-      return RegErrc::WrongType;
-    default:
-      return RegErrc::Failed;
-  }
-}
+namespace quellon::os {
 
 RegValue RegValue::FromRaw(const RawValue& raw) {
   RegValue v;
@@ -83,12 +70,12 @@ std::wstring RegTypeName(uint32_t type) {
 
 namespace {
 
-RegError WrongType(const std::wstring& name, const RegValue& v, const wchar_t* wanted) {
-  std::wstring shown = name.empty() ? std::wstring(L"(default)") : L"\"" + name + L"\"";
+Error WrongType(const std::wstring& name, const RegValue& v, const wchar_t* wanted) {
+  std::wstring shown = name.empty() ? std::wstring(L"(default)") : L"\"" + QuotedValue(name) + L"\"";
   std::wstring what = RegTypeName(v.type);
   if (v.type == kRegDword && v.kind != RegValue::Kind::Dword)
     what += L" of " + std::to_wstring(v.data.size()) + L" bytes";
-  return RegError{RegErrc::WrongType, kRegErrDatatypeMismatch,
+  return Error{ErrorKind::WrongType, kErrDatatypeMismatch,
                   L"Value " + shown + L" is " + what + L", not " + wanted + L"."};
 }
 
@@ -96,49 +83,49 @@ RegError WrongType(const std::wstring& name, const RegValue& v, const wchar_t* w
 
 bool RegKey::ValueExists(const std::wstring& name) const { return ReadRaw(name).ok(); }
 
-RegResult<RegValue> RegKey::ReadValue(const std::wstring& name) const {
+Result<RegValue> RegKey::ReadValue(const std::wstring& name) const {
   auto raw = ReadRaw(name);
   if (!raw) return raw.error();
   return RegValue::FromRaw(raw.value());
 }
 
-RegResult<std::wstring> RegKey::ReadString(const std::wstring& name) const {
+Result<std::wstring> RegKey::ReadString(const std::wstring& name) const {
   auto v = ReadValue(name);
   if (!v) return v.error();
   if (v.value().kind != RegValue::Kind::String) return WrongType(name, v.value(), L"REG_SZ");
   return std::move(v.value().text);
 }
 
-RegResult<uint32_t> RegKey::ReadDword(const std::wstring& name) const {
+Result<uint32_t> RegKey::ReadDword(const std::wstring& name) const {
   auto v = ReadValue(name);
   if (!v) return v.error();
   if (v.value().kind != RegValue::Kind::Dword) return WrongType(name, v.value(), L"REG_DWORD");
   return v.value().dword;
 }
 
-RegResult<std::vector<uint8_t>> RegKey::ReadBinary(const std::wstring& name) const {
+Result<std::vector<uint8_t>> RegKey::ReadBinary(const std::wstring& name) const {
   auto v = ReadValue(name);
   if (!v) return v.error();
   if (v.value().kind != RegValue::Kind::Binary) return WrongType(name, v.value(), L"REG_BINARY");
   return std::move(v.value().data);
 }
 
-RegStatus RegKey::WriteString(const std::wstring& name, const std::wstring& text) {
+Status RegKey::WriteString(const std::wstring& name, const std::wstring& text) {
   return WriteRaw(name, kRegSz, EncodeRegString(text));
 }
 
-RegStatus RegKey::WriteDword(const std::wstring& name, uint32_t value) {
+Status RegKey::WriteDword(const std::wstring& name, uint32_t value) {
   return WriteRaw(name, kRegDword, EncodeRegDword(value));
 }
 
-RegStatus RegKey::WriteBinary(const std::wstring& name, const std::vector<uint8_t>& data) {
+Status RegKey::WriteBinary(const std::wstring& name, const std::vector<uint8_t>& data) {
   return WriteRaw(name, kRegBinary, data);
 }
 
 bool Registry::KeyExists(RootKey root, const std::wstring& path) {
   auto key = OpenKey(root, path, RegAccess::Read, false);
   // A key that refuses to be opened for reading is still there.
-  return key.ok() || key.Is(RegErrc::AccessDenied);
+  return key.ok() || key.Is(ErrorKind::AccessDenied);
 }
 
 }  // namespace quellon::os

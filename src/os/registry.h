@@ -9,16 +9,16 @@
 // A doubled or trailing backslash is tolerated; a leading one is a bad path.
 //
 // Every operation returns its error as a value: the failed call's name and
-// the system's text for the code ("RegOpenKeyExW failed: Error 2: The system
-// cannot find the file specified."). The kind lets callers tell "not there"
-// from "not allowed" from "not of that type" without parsing texts.
+// the system's text ("RegOpenKeyExW failed: The system cannot find the file
+// specified."), the system's code and its kind, which lets callers tell "not
+// there" from "not allowed" from "not of that type" without parsing texts.
 #pragma once
 #include <cstdint>
 #include <memory>
 #include <string>
-#include <utility>
-#include <variant>
 #include <vector>
+
+#include "util/result.h"
 
 namespace quellon::os {
 
@@ -45,67 +45,20 @@ enum RegTypeCode : uint32_t {
   kRegQword = 11,
 };
 
-// System error codes the port reports (the same numbers on every store).
-enum RegErrorCode : uint32_t {
-  kRegErrFileNotFound = 2,
-  kRegErrInvalidHandle = 6,
-  kRegErrAccessDenied = 5,
-  kRegErrInvalidParameter = 87,
-  kRegErrBadPathname = 161,
-  kRegErrKeyDeleted = 1018,
-  kRegErrDatatypeMismatch = 1629,
-};
+// Every operation returns a Result or a Status (util/result.h). The codes
+// the port reports are the system's (kErrFileNotFound, kErrAccessDenied,
+// kErrInvalidHandle, kErrInvalidParameter, kErrBadPathname, kErrKeyDeleted,
+// kErrDatatypeMismatch), the same numbers on every store; the kind follows
+// from the code (KindOfSystemCode).
 
-enum class RegErrc {
-  NotFound,      // key or value does not exist
-  AccessDenied,  // the key was opened read-only, or the store refuses
-  WrongType,     // the value exists with another type than asked for
-  KeyDeleted,    // the open key was deleted meanwhile
-  Failed,        // anything else
-};
-
-struct RegError {
-  RegErrc kind = RegErrc::Failed;
-  uint32_t code = 0;     // the system's error code (kRegErrDatatypeMismatch for WrongType)
-  std::wstring message;  // "<call> failed: Error <code>: <system text>"
-};
-
-// The kind that belongs to a system error code.
-RegErrc RegErrcFromCode(uint32_t code);
-
-// The result of an operation that yields a T, or its error.
+// The registry's former names of the result types, kept only until the main
+// window (src/app, src/main_win32.cpp) is switched to the names above; they
+// go then.
 template <typename T>
-class RegResult {
- public:
-  RegResult(T value) : v_(std::move(value)) {}
-  RegResult(RegError error) : v_(std::move(error)) {}
-  bool ok() const { return v_.index() == 0; }
-  explicit operator bool() const { return ok(); }
-  const T& value() const& { return std::get<0>(v_); }
-  T& value() & { return std::get<0>(v_); }
-  T&& value() && { return std::get<0>(std::move(v_)); }
-  const RegError& error() const { return std::get<1>(v_); }
-  // True when this is an error of the given kind.
-  bool Is(RegErrc kind) const { return !ok() && error().kind == kind; }
-
- private:
-  std::variant<T, RegError> v_;
-};
-
-// The result of an operation that yields nothing but may fail.
-class [[nodiscard]] RegStatus {
- public:
-  RegStatus() = default;
-  RegStatus(RegError error) : error_(std::move(error)), failed_(true) {}
-  bool ok() const { return !failed_; }
-  explicit operator bool() const { return ok(); }
-  const RegError& error() const { return error_; }
-  bool Is(RegErrc kind) const { return failed_ && error_.kind == kind; }
-
- private:
-  RegError error_;
-  bool failed_ = false;
-};
+using RegResult = Result<T>;
+using RegStatus = Status;
+using RegError = Error;
+using RegErrc = ErrorKind;
 
 // A value as stored: its type code and its bytes.
 struct RawValue {
@@ -148,27 +101,27 @@ class RegKey {
   virtual RegAccess Access() const = 0;
 
   // The stored value, or NotFound.
-  virtual RegResult<RawValue> ReadRaw(const std::wstring& name) const = 0;
+  virtual Result<RawValue> ReadRaw(const std::wstring& name) const = 0;
   // Stores any type with any bytes (REG_SZ data is stored as given, also
   // without its terminating zero).
-  virtual RegStatus WriteRaw(const std::wstring& name, uint32_t type,
+  virtual Status WriteRaw(const std::wstring& name, uint32_t type,
                              const std::vector<uint8_t>& data) = 0;
   // A missing value is NotFound; callers that only want it gone ignore that.
-  virtual RegStatus DeleteValue(const std::wstring& name) = 0;
+  virtual Status DeleteValue(const std::wstring& name) = 0;
   // Names of the values and of the direct subkeys, in no promised order.
-  virtual RegResult<std::vector<std::wstring>> ValueNames() const = 0;
-  virtual RegResult<std::vector<std::wstring>> SubKeyNames() const = 0;
+  virtual Result<std::vector<std::wstring>> ValueNames() const = 0;
+  virtual Result<std::vector<std::wstring>> SubKeyNames() const = 0;
 
   // Typed access over the primitives above.
   bool ValueExists(const std::wstring& name) const;
-  RegResult<RegValue> ReadValue(const std::wstring& name) const;
+  Result<RegValue> ReadValue(const std::wstring& name) const;
   // NotFound when missing, WrongType when stored with another type.
-  RegResult<std::wstring> ReadString(const std::wstring& name) const;
-  RegResult<uint32_t> ReadDword(const std::wstring& name) const;
-  RegResult<std::vector<uint8_t>> ReadBinary(const std::wstring& name) const;
-  RegStatus WriteString(const std::wstring& name, const std::wstring& text);
-  RegStatus WriteDword(const std::wstring& name, uint32_t value);
-  RegStatus WriteBinary(const std::wstring& name, const std::vector<uint8_t>& data);
+  Result<std::wstring> ReadString(const std::wstring& name) const;
+  Result<uint32_t> ReadDword(const std::wstring& name) const;
+  Result<std::vector<uint8_t>> ReadBinary(const std::wstring& name) const;
+  Status WriteString(const std::wstring& name, const std::wstring& text);
+  Status WriteDword(const std::wstring& name, uint32_t value);
+  Status WriteBinary(const std::wstring& name, const std::vector<uint8_t>& data);
 
  protected:
   RegKey() = default;
@@ -180,11 +133,11 @@ class Registry {
 
   // Opens root\path. With create, missing keys on the way are created
   // (also when opening for reading).
-  virtual RegResult<std::unique_ptr<RegKey>> OpenKey(RootKey root, const std::wstring& path,
+  virtual Result<std::unique_ptr<RegKey>> OpenKey(RootKey root, const std::wstring& path,
                                                      RegAccess access, bool create) = 0;
   // Deletes root\path with all its subkeys and values; a missing key is
   // NotFound. The root itself (empty path) cannot be deleted.
-  virtual RegStatus DeleteKeyTree(RootKey root, const std::wstring& path) = 0;
+  virtual Status DeleteKeyTree(RootKey root, const std::wstring& path) = 0;
 
   bool KeyExists(RootKey root, const std::wstring& path);
 };

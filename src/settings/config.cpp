@@ -9,15 +9,11 @@
 namespace quellon {
 
 using os::RegAccess;
-using os::RegErrc;
-using os::RegError;
-using os::RegResult;
-using os::RegStatus;
 
 namespace {
 
-RegError NoKeyOpen() {
-  return RegError{RegErrc::Failed, os::kRegErrInvalidHandle, L"No registry key is open."};
+Error NoKeyOpen() {
+  return Error{ErrorKind::Failed, kErrInvalidHandle, L"No registry key is open."};
 }
 
 bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
@@ -97,7 +93,7 @@ std::wstring TConfig::Resolve(const std::wstring& key) const {
   return rel.empty() ? path_ : path_ + L"\\" + rel;
 }
 
-RegStatus TConfig::Open(const std::wstring& key, RegAccess access, bool create) {
+Status TConfig::Open(const std::wstring& key, RegAccess access, bool create) {
   std::wstring path = Resolve(key);
   auto opened = registry_.OpenKey(root_, path, access, create);
   if (!opened) return opened.error();
@@ -106,11 +102,11 @@ RegStatus TConfig::Open(const std::wstring& key, RegAccess access, bool create) 
   return {};
 }
 
-RegStatus TConfig::OpenKey(const std::wstring& key, bool canCreate) {
+Status TConfig::OpenKey(const std::wstring& key, bool canCreate) {
   return Open(key, RegAccess::Full, canCreate);
 }
 
-RegStatus TConfig::OpenKeyReadOnly(const std::wstring& key) {
+Status TConfig::OpenKeyReadOnly(const std::wstring& key) {
   return Open(key, RegAccess::Read, false);
 }
 
@@ -119,30 +115,30 @@ void TConfig::CloseKey() {
   path_.clear();
 }
 
-RegResult<int32_t> TConfig::ReadInteger(const std::wstring& name) const {
+Result<int32_t> TConfig::ReadInteger(const std::wstring& name) const {
   if (!key_) return NoKeyOpen();
   auto v = key_->ReadDword(name);
   if (!v) return v.error();
   return static_cast<int32_t>(v.value());
 }
 
-RegResult<std::wstring> TConfig::ReadString(const std::wstring& name) const {
+Result<std::wstring> TConfig::ReadString(const std::wstring& name) const {
   if (!key_) return NoKeyOpen();
   auto v = key_->ReadString(name);
-  if (v.Is(RegErrc::NotFound)) return std::wstring();
+  if (v.Is(ErrorKind::NotFound)) return std::wstring();
   return v;
 }
 
-RegStatus TConfig::WriteInteger(const std::wstring& name, int32_t value) {
+Status TConfig::WriteInteger(const std::wstring& name, int32_t value) {
   if (!key_) return NoKeyOpen();
   return key_->WriteDword(name, static_cast<uint32_t>(value));
 }
 
-RegStatus TConfig::WriteBool(const std::wstring& name, bool value) {
+Status TConfig::WriteBool(const std::wstring& name, bool value) {
   return WriteInteger(name, value ? 1 : 0);
 }
 
-RegStatus TConfig::WriteString(const std::wstring& name, const std::wstring& value) {
+Status TConfig::WriteString(const std::wstring& name, const std::wstring& value) {
   if (!key_) return NoKeyOpen();
   return key_->WriteString(name, value);
 }
@@ -151,17 +147,17 @@ bool TConfig::ValueExists(const std::wstring& name) const {
   return key_ && key_->ValueExists(name);
 }
 
-RegStatus TConfig::DeleteValue(const std::wstring& name) {
+Status TConfig::DeleteValue(const std::wstring& name) {
   if (!key_) return NoKeyOpen();
   return key_->DeleteValue(name);
 }
 
-RegResult<std::vector<std::wstring>> TConfig::GetValueNames() const {
+Result<std::vector<std::wstring>> TConfig::GetValueNames() const {
   if (!key_) return NoKeyOpen();
   return key_->ValueNames();
 }
 
-RegResult<std::vector<std::wstring>> TConfig::GetKeyNames() const {
+Result<std::vector<std::wstring>> TConfig::GetKeyNames() const {
   if (!key_) return NoKeyOpen();
   return key_->SubKeyNames();
 }

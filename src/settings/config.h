@@ -34,8 +34,8 @@ class TConfig {
   // Opens a key with full access (creating it when canCreate) or for
   // reading only (never creating it) and makes it the current key. On
   // failure the current key stays as it was.
-  os::RegStatus OpenKey(const std::wstring& key, bool canCreate);
-  os::RegStatus OpenKeyReadOnly(const std::wstring& key);
+  Status OpenKey(const std::wstring& key, bool canCreate);
+  Status OpenKeyReadOnly(const std::wstring& key);
   void CloseKey();
   bool HasCurrentKey() const { return key_ != nullptr; }
   // The current key's path below the root, without leading backslash.
@@ -45,16 +45,16 @@ class TConfig {
   // Reads that report: an integer is a REG_DWORD, missing or of another type
   // is an error; a missing text is the empty text, a text of another type is
   // an error.
-  os::RegResult<int32_t> ReadInteger(const std::wstring& name) const;
-  os::RegResult<std::wstring> ReadString(const std::wstring& name) const;
-  os::RegStatus WriteInteger(const std::wstring& name, int32_t value);
-  os::RegStatus WriteBool(const std::wstring& name, bool value);
-  os::RegStatus WriteString(const std::wstring& name, const std::wstring& value);
+  Result<int32_t> ReadInteger(const std::wstring& name) const;
+  Result<std::wstring> ReadString(const std::wstring& name) const;
+  Status WriteInteger(const std::wstring& name, int32_t value);
+  Status WriteBool(const std::wstring& name, bool value);
+  Status WriteString(const std::wstring& name, const std::wstring& value);
   bool ValueExists(const std::wstring& name) const;
   // A missing value is NotFound.
-  os::RegStatus DeleteValue(const std::wstring& name);
-  os::RegResult<std::vector<std::wstring>> GetValueNames() const;
-  os::RegResult<std::vector<std::wstring>> GetKeyNames() const;
+  Status DeleteValue(const std::wstring& name);
+  Result<std::vector<std::wstring>> GetValueNames() const;
+  Result<std::vector<std::wstring>> GetKeyNames() const;
 
   // Readers that never fail.
   std::wstring ReadStr(const std::wstring& name, const std::wstring& def) const;
@@ -79,7 +79,7 @@ class TConfig {
 
  private:
   std::wstring Resolve(const std::wstring& key) const;
-  os::RegStatus Open(const std::wstring& key, os::RegAccess access, bool create);
+  Status Open(const std::wstring& key, os::RegAccess access, bool create);
 
   os::Registry& registry_;
   wchar_t decimalSeparator_;

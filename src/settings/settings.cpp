@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "settings/config.h"
+#include "util/text.h"
 
 namespace quellon {
 
@@ -15,9 +16,9 @@ namespace {
 const wchar_t* YesNo(bool v) { return v ? L"Y" : L"N"; }
 
 // Removing a value that is already gone is what the caller wanted.
-os::RegStatus DeleteIfPresent(TConfig& cfg, const std::wstring& name) {
+Status DeleteIfPresent(TConfig& cfg, const std::wstring& name) {
   auto st = cfg.DeleteValue(name);
-  if (st.Is(os::RegErrc::NotFound)) return {};
+  if (st.Is(ErrorKind::NotFound)) return {};
   return st;
 }
 
@@ -71,12 +72,9 @@ std::wstring TZUBSettings::AutoStartCommandLine(int triggerMode) const {
   return exe + L" " + args;
 }
 
-// Reads the values in their fixed order. False when the settings key does
-// not open; otherwise true, with error set when the load had to stop (the
-// values read so far keep their new contents).
-bool TZUBSettings::ReadSettingsKey(std::wstring& error) {
-  TConfig cfg(registry_);
-  if (!cfg.OpenKeyReadOnly(env_.settingsKey)) return false;
+// Reads the values of the open settings key in their fixed order. An error
+// ends the load; the values read so far keep their new contents.
+Status TZUBSettings::ReadSettingsKey(TConfig& cfg) {
   FAppWindowState = cfg.ReadInt(L"AppWndState", 0, 2, FAppWindowState);
   FAlarm = cfg.ReadInt(L"Alarm", 2, 60, FAlarm);
   FCloseApp = cfg.ReadStr(L"CloseApp", FCloseApp);
@@ -91,29 +89,28 @@ bool TZUBSettings::ReadSettingsKey(std::wstring& error) {
   FSecToShutdown = cfg.ReadInt(L"Time4", 0, 128, FSecToShutdown);
   std::wstring counter =
       cfg.ReadStr(L"SilenceDetectionCounter", std::to_wstring(FSilenceDetectionCounter));
-  if (!ParseCount(counter, FSilenceDetectionCounter)) {
-    error = L"'" + counter + L"' is not a valid integer value";
-    return true;
-  }
+  if (!ParseCount(counter, FSilenceDetectionCounter))
+    return Error{ErrorKind::BadData, 0, L"'" + QuotedValue(counter) + L"' is not a valid integer value"};
   FProgressOnTaskbar = cfg.ReadBool(L"ProgressOnTaskbar", FProgressOnTaskbar);
-  return true;
+  return {};
 }
 
 bool TZUBSettings::LoadFromRegistry() {
-  std::wstring error;
-  if (!ReadSettingsKey(error)) return false;  // no settings key: the first start
-  bool result = error.empty();
-  if (result) {
+  TConfig cfg(registry_);
+  // No settings key: the first start.
+  if (!cfg.OpenKeyReadOnly(env_.settingsKey)) return false;
+  Status read = ReadSettingsKey(cfg);
+  if (read) {
     TConfig run(registry_);
     FAutoStartup = run.OpenKeyReadOnly(env_.runKey).ok() && run.ValueExists(AutoStartValueName());
   } else {
-    Log(L"Error LoadFromRegistry - " + error);
+    Log(L"Error LoadFromRegistry - " + read.error().message);
   }
   // A close action without an application to close would do nothing.
   if (FMainAction == TZUBCommand::scmdCloseProgram &&
       (FCloseApp.empty() || FCloseApp == L"?" || FCloseApp == L"WC>>"))
     FMainAction = TZUBCommand::scmdShutdownComputer;
-  return result;
+  return read.ok();
 }
 
 bool TZUBSettings::SaveToRegistry(int AMainActionIdx) {
@@ -121,7 +118,7 @@ bool TZUBSettings::SaveToRegistry(int AMainActionIdx) {
   if (!cfg.OpenKey(env_.settingsKey, true)) return false;
 
   const std::wstring instance = std::to_wstring(env_.instanceNumber);
-  const std::function<os::RegStatus()> steps[] = {
+  const std::function<Status()> steps[] = {
       [&] { return cfg.WriteInteger(L"AppWndState", FAppWindowState); },
       [&] { return cfg.WriteInteger(L"Alarm", FAlarm); },
       [&] { return cfg.WriteString(L"CloseApp", FCloseApp); },
@@ -156,7 +153,7 @@ bool TZUBSettings::SaveToRegistry(int AMainActionIdx) {
     Log(L"Error - Can't write to registy: " + env_.runKey);
     return true;
   }
-  os::RegStatus st;
+  Status st;
   if (FAutoStartup) {
     st = cfg.WriteString(AutoStartValueName(), AutoStartCommandLine(AMainActionIdx));
   } else {

@@ -12,6 +12,8 @@
 
 namespace quellon {
 
+class TConfig;
+
 // HKEY_CURRENT_USER keys.
 extern const wchar_t kSettingsKeyPath[];  // "SOFTWARE\\Tarnwick\\YARB"
 extern const wchar_t kRunKeyPath[];       // "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run"
@@ -84,7 +86,7 @@ class TZUBSettings {
   bool ProgressOnTaskbar() const { return FProgressOnTaskbar; }
 
  private:
-  bool ReadSettingsKey(std::wstring& error);
+  Status ReadSettingsKey(TConfig& cfg);
   void Log(const std::wstring& line) const;
 
   os::Registry& registry_;

@@ -175,9 +175,7 @@ class Formatter {
 }  // namespace
 
 FormatError::FormatError(const std::wstring& format)
-    : std::runtime_error("Format '" + WideToUtf8(format) +
-                         "' invalid or incompatible with argument"),
-      format_(format) {}
+    : Exception(L"Format '" + format + L"' invalid or incompatible with argument"), format_(format) {}
 
 std::wstring Format(const std::wstring& fmt, std::initializer_list<FormatArg> args) {
   return Formatter(fmt, args).Run();

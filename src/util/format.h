@@ -20,10 +20,11 @@
 #pragma once
 #include <cstdint>
 #include <initializer_list>
-#include <stdexcept>
 #include <string>
 #include <type_traits>
 #include <utility>
+
+#include "util/exception.h"
 
 namespace quellon {
 
@@ -58,7 +59,7 @@ class FormatArg {
 };
 
 // A format text that does not fit its arguments.
-class FormatError : public std::runtime_error {
+class FormatError : public Exception {
  public:
   explicit FormatError(const std::wstring& format);
   const std::wstring& Format() const { return format_; }

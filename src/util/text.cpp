@@ -97,4 +97,13 @@ std::wstring WithTrailingBackslash(const std::wstring& path) {
   return path + L'\\';
 }
 
+std::wstring QuotedValue(const std::wstring& value) {
+  if (value.size() <= kMaxQuotedLength) return value;
+  static const wchar_t kEllipsis[] = L"...";
+  size_t keep = kMaxQuotedLength - (sizeof kEllipsis / sizeof kEllipsis[0] - 1);
+  const wchar_t last = value[keep - 1];
+  if (last >= 0xD800 && last <= 0xDBFF) --keep;  // the first half of a pair
+  return value.substr(0, keep) + kEllipsis;
+}
+
 }  // namespace quellon

@@ -31,10 +31,9 @@ class PowerContract : public ::testing::TestWithParam<PowerTarget> {
   PowerApi& Api() { return GetParam().api(); }
 };
 
-TEST_P(PowerContract, EnablesTheShutdownPrivilegeWithoutAnErrorText) {
-  std::wstring error;
-  EXPECT_TRUE(Api().EnableShutdownPrivilege(error));
-  EXPECT_EQ(error, L"");
+TEST_P(PowerContract, EnablesTheShutdownPrivilege) {
+  Status enabled = Api().EnableShutdownPrivilege();
+  EXPECT_TRUE(enabled.ok()) << enabled.error().message;
 }
 
 TEST_P(PowerContract, FindsSetSuspendStateInThePowerLibrary) { EXPECT_TRUE(Api().HasSetSuspendState()); }

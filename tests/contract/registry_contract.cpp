@@ -9,7 +9,6 @@
 namespace quellon::test {
 
 using os::RegAccess;
-using os::RegErrc;
 using os::RootKey;
 
 std::wstring ScratchKeyPath(const std::wstring& tag) {
@@ -26,7 +25,7 @@ void RegistryContract::SetUp() {
 void RegistryContract::TearDown() {
   if (!under_.registry) return;
   auto st = reg().DeleteKeyTree(RootKey::CurrentUser, under_.scratch);
-  EXPECT_TRUE(st.ok() || st.Is(RegErrc::NotFound)) << st.error().message;
+  EXPECT_TRUE(st.ok() || st.Is(ErrorKind::NotFound)) << st.error().message;
   DeleteScratchParentIfEmpty(reg());
 }
 
@@ -68,10 +67,12 @@ std::vector<uint8_t> Bytes(std::initializer_list<int> b) {
 TEST_P(RegistryContract, OpenWithoutCreateFailsOnMissingKeyAndCreateMakesThePath) {
   auto missing = reg().OpenKey(RootKey::CurrentUser, Path(L"a\\b\\c"), RegAccess::Read, false);
   ASSERT_FALSE(missing.ok());
-  EXPECT_EQ(missing.error().kind, RegErrc::NotFound);
-  EXPECT_EQ(missing.error().code, os::kRegErrFileNotFound);
-  EXPECT_EQ(missing.error().message.rfind(L"RegOpenKeyExW failed: Error 2", 0), 0u)
-      << missing.error().message;
+  EXPECT_EQ(missing.error().kind, ErrorKind::NotFound);
+  EXPECT_EQ(missing.error().code, kErrFileNotFound);
+  // The call and the system's text, without the code's number.
+  EXPECT_EQ(missing.error().message, L"RegOpenKeyExW failed: " + missing.error().SystemText());
+  EXPECT_FALSE(StartsWith(missing.error().SystemText(), L"Error ")) << missing.error().message;
+  EXPECT_FALSE(missing.error().SystemText().empty());
   EXPECT_FALSE(reg().KeyExists(RootKey::CurrentUser, Path(L"a")));
 
   ASSERT_TRUE(Open(L"a\\b\\c", RegAccess::Full, true));
@@ -94,19 +95,19 @@ TEST_P(RegistryContract, ReadOnlyKeyRefusesWritesAndDeletesButReads) {
   auto ro = Open(L"", RegAccess::Read, false);
   ASSERT_TRUE(ro);
   auto w = ro->WriteString(L"name", L"after");
-  EXPECT_TRUE(w.Is(RegErrc::AccessDenied)) << w.error().message;
-  EXPECT_EQ(w.error().code, os::kRegErrAccessDenied);
-  EXPECT_EQ(w.error().message.rfind(L"RegSetValueExW failed: Error 5", 0), 0u)
-      << w.error().message;
-  EXPECT_TRUE(ro->WriteDword(L"new", 1).Is(RegErrc::AccessDenied));
-  EXPECT_TRUE(ro->DeleteValue(L"name").Is(RegErrc::AccessDenied));
+  EXPECT_TRUE(w.Is(ErrorKind::AccessDenied)) << w.error().message;
+  EXPECT_EQ(w.error().code, kErrAccessDenied);
+  EXPECT_EQ(w.error().message, L"RegSetValueExW failed: " + w.error().SystemText());
+  EXPECT_FALSE(StartsWith(w.error().SystemText(), L"Error ")) << w.error().message;
+  EXPECT_TRUE(ro->WriteDword(L"new", 1).Is(ErrorKind::AccessDenied));
+  EXPECT_TRUE(ro->DeleteValue(L"name").Is(ErrorKind::AccessDenied));
   EXPECT_EQ(ro->ReadString(L"name").value(), L"before");
   EXPECT_FALSE(ro->ValueExists(L"new"));
 
   // Read-only with create still creates the key.
   auto created = Open(L"ro-created", RegAccess::Read, true);
   ASSERT_TRUE(created);
-  EXPECT_TRUE(created->WriteDword(L"x", 1).Is(RegErrc::AccessDenied));
+  EXPECT_TRUE(created->WriteDword(L"x", 1).Is(ErrorKind::AccessDenied));
   EXPECT_TRUE(reg().KeyExists(RootKey::CurrentUser, Path(L"ro-created")));
 }
 
@@ -146,10 +147,10 @@ TEST_P(RegistryContract, TypedReadsMatchTypeOrReportMismatch) {
     EXPECT_EQ(s.ok(), c.asString);
     EXPECT_EQ(d.ok(), c.asDword);
     EXPECT_EQ(b.ok(), c.asBinary);
-    for (const os::RegError* e : {s.ok() ? nullptr : &s.error(), d.ok() ? nullptr : &d.error(),
+    for (const Error* e : {s.ok() ? nullptr : &s.error(), d.ok() ? nullptr : &d.error(),
                                   b.ok() ? nullptr : &b.error()}) {
       if (!e) continue;
-      EXPECT_EQ(e->kind, RegErrc::WrongType);
+      EXPECT_EQ(e->kind, ErrorKind::WrongType);
       EXPECT_NE(e->message.find(c.name), std::wstring::npos) << e->message;
     }
   }
@@ -163,12 +164,12 @@ TEST_P(RegistryContract, TypedReadsMatchTypeOrReportMismatch) {
 TEST_P(RegistryContract, MissingValueIsNotFoundForEveryRead) {
   auto key = Scratch();
   EXPECT_FALSE(key->ValueExists(L"none"));
-  EXPECT_TRUE(key->ReadRaw(L"none").Is(RegErrc::NotFound));
-  EXPECT_TRUE(key->ReadValue(L"none").Is(RegErrc::NotFound));
-  EXPECT_TRUE(key->ReadString(L"none").Is(RegErrc::NotFound));
-  EXPECT_TRUE(key->ReadDword(L"none").Is(RegErrc::NotFound));
-  EXPECT_TRUE(key->ReadBinary(L"none").Is(RegErrc::NotFound));
-  EXPECT_EQ(key->ReadString(L"none").error().code, os::kRegErrFileNotFound);
+  EXPECT_TRUE(key->ReadRaw(L"none").Is(ErrorKind::NotFound));
+  EXPECT_TRUE(key->ReadValue(L"none").Is(ErrorKind::NotFound));
+  EXPECT_TRUE(key->ReadString(L"none").Is(ErrorKind::NotFound));
+  EXPECT_TRUE(key->ReadDword(L"none").Is(ErrorKind::NotFound));
+  EXPECT_TRUE(key->ReadBinary(L"none").Is(ErrorKind::NotFound));
+  EXPECT_EQ(key->ReadString(L"none").error().code, kErrFileNotFound);
 }
 
 TEST_P(RegistryContract, StringForms) {
@@ -247,8 +248,9 @@ TEST_P(RegistryContract, DeleteValueRemovesItAndReportsAMissingOne) {
   EXPECT_FALSE(key->ValueExists(L"gone"));
   EXPECT_TRUE(key->ValueExists(L"stays"));
   auto again = key->DeleteValue(L"gone");
-  EXPECT_TRUE(again.Is(RegErrc::NotFound)) << again.error().message;
-  EXPECT_EQ(again.error().message.rfind(L"RegDeleteValueW failed: Error 2", 0), 0u);
+  EXPECT_TRUE(again.Is(ErrorKind::NotFound)) << again.error().message;
+  EXPECT_EQ(again.error().code, kErrFileNotFound);
+  EXPECT_EQ(again.error().message, L"RegDeleteValueW failed: " + again.error().SystemText());
 }
 
 TEST_P(RegistryContract, DeleteKeyTreeRemovesSubkeysAndValues) {
@@ -264,23 +266,23 @@ TEST_P(RegistryContract, DeleteKeyTreeRemovesSubkeysAndValues) {
   EXPECT_TRUE(reg().KeyExists(RootKey::CurrentUser, Path(L"sibling")));
   EXPECT_EQ(Scratch()->SubKeyNames().value(), std::vector<std::wstring>{L"sibling"});
 
-  EXPECT_TRUE(reg().DeleteKeyTree(RootKey::CurrentUser, Path(L"top")).Is(RegErrc::NotFound));
+  EXPECT_TRUE(reg().DeleteKeyTree(RootKey::CurrentUser, Path(L"top")).Is(ErrorKind::NotFound));
   // The root itself is never deleted.
   auto root = reg().DeleteKeyTree(RootKey::CurrentUser, L"");
   EXPECT_FALSE(root.ok());
-  EXPECT_EQ(root.error().code, os::kRegErrInvalidParameter);
+  EXPECT_EQ(root.error().code, kErrInvalidParameter);
 }
 
 TEST_P(RegistryContract, OpenKeyOfADeletedKeyFails) {
   auto key = Open(L"doomed", RegAccess::Full, true);
   ASSERT_TRUE(key->WriteDword(L"v", 1).ok());
   ASSERT_TRUE(reg().DeleteKeyTree(RootKey::CurrentUser, Path(L"doomed")).ok());
-  EXPECT_TRUE(key->WriteDword(L"v", 2).Is(RegErrc::KeyDeleted));
-  EXPECT_TRUE(key->ReadDword(L"v").Is(RegErrc::KeyDeleted));
+  EXPECT_TRUE(key->WriteDword(L"v", 2).Is(ErrorKind::KeyDeleted));
+  EXPECT_TRUE(key->ReadDword(L"v").Is(ErrorKind::KeyDeleted));
   // Created again, it is a new, empty key; the old handle stays dead.
   auto fresh = Open(L"doomed", RegAccess::Full, true);
   EXPECT_FALSE(fresh->ValueExists(L"v"));
-  EXPECT_TRUE(key->ValueNames().Is(RegErrc::KeyDeleted));
+  EXPECT_TRUE(key->ValueNames().Is(ErrorKind::KeyDeleted));
 }
 
 TEST_P(RegistryContract, NamesIgnoreCaseAndKeepTheirFirstSpelling) {
@@ -305,10 +307,10 @@ TEST_P(RegistryContract, PathSpelling) {
   // A leading backslash is not a path below the root.
   auto leading = reg().OpenKey(RootKey::CurrentUser, L"\\" + Path(L"p"), RegAccess::Read, false);
   ASSERT_FALSE(leading.ok());
-  EXPECT_EQ(leading.error().code, os::kRegErrBadPathname);
+  EXPECT_EQ(leading.error().code, kErrBadPathname);
   auto none = reg().OpenKey(RootKey::None, L"SOFTWARE", RegAccess::Read, false);
   ASSERT_FALSE(none.ok());
-  EXPECT_EQ(none.error().code, os::kRegErrInvalidHandle);
+  EXPECT_EQ(none.error().code, kErrInvalidHandle);
 }
 
 // The failures tests can inject into the in-memory registry.
@@ -318,7 +320,8 @@ TEST(FakeRegistryTest, InjectedFailuresHitOnlyTheirKeyAndOperation) {
   reg.FailOn(RootKey::CurrentUser, L"software\\tarnwick\\yarb", FakeRegistry::Op::OpenFull);
   auto full = reg.OpenKey(RootKey::CurrentUser, path, RegAccess::Full, true);
   ASSERT_FALSE(full.ok());
-  EXPECT_EQ(full.error().message, L"RegCreateKeyExW failed: Error 5: Access is denied.");
+  EXPECT_EQ(full.error().message, L"RegCreateKeyExW failed: Access is denied.");
+  EXPECT_EQ(full.error().code, kErrAccessDenied);
   EXPECT_FALSE(reg.KeyExists(RootKey::CurrentUser, path)) << "a refused create creates nothing";
   ASSERT_TRUE(reg.OpenKey(RootKey::CurrentUser, L"SOFTWARE\\Tarnwick", RegAccess::Full, true));
 
@@ -328,17 +331,18 @@ TEST(FakeRegistryTest, InjectedFailuresHitOnlyTheirKeyAndOperation) {
   reg.FailOn(RootKey::CurrentUser, path, FakeRegistry::Op::Write, 1009);
   auto w = key.value()->WriteDword(L"x", 1);
   EXPECT_EQ(w.error().message,
-            L"RegSetValueExW failed: Error 1009: The configuration registry database is corrupt.");
-  EXPECT_TRUE(key.value()->DeleteValue(L"x").Is(RegErrc::Failed));
+            L"RegSetValueExW failed: The configuration registry database is corrupt.");
+  EXPECT_EQ(w.error().code, 1009u);
+  EXPECT_TRUE(key.value()->DeleteValue(L"x").Is(ErrorKind::Failed));
   EXPECT_TRUE(reg.OpenKey(RootKey::CurrentUser, path + L"\\Sub", RegAccess::Full, true)
                   .value()
                   ->WriteDword(L"x", 1)
                   .ok());
 
   reg.FailOn(RootKey::CurrentUser, path, FakeRegistry::Op::Open, 2);
-  EXPECT_TRUE(reg.OpenKey(RootKey::CurrentUser, path, RegAccess::Read, false).Is(RegErrc::NotFound));
+  EXPECT_TRUE(reg.OpenKey(RootKey::CurrentUser, path, RegAccess::Read, false).Is(ErrorKind::NotFound));
   reg.FailOn(RootKey::CurrentUser, path, FakeRegistry::Op::DeleteTree);
-  EXPECT_TRUE(reg.DeleteKeyTree(RootKey::CurrentUser, path).Is(RegErrc::AccessDenied));
+  EXPECT_TRUE(reg.DeleteKeyTree(RootKey::CurrentUser, path).Is(ErrorKind::AccessDenied));
   EXPECT_TRUE(reg.DeleteKeyTree(RootKey::CurrentUser, L"SOFTWARE\\Tarnwick").ok());
 }
 

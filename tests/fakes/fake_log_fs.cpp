@@ -5,6 +5,36 @@
 #include "util/text.h"
 
 namespace quellon::test {
+namespace {
+
+// The system's texts for the codes the fake gives, as the Win32 adapter
+// reports them.
+Error FsError(const wchar_t* call, uint32_t code) {
+  const wchar_t* text = L"";
+  switch (code) {
+    case kErrFileNotFound:
+      text = L"The system cannot find the file specified.";
+      break;
+    case kErrPathNotFound:
+      text = L"The system cannot find the path specified.";
+      break;
+    case kErrAccessDenied:
+      text = L"Access is denied.";
+      break;
+    case kErrSharingViolation:
+      text = L"The process cannot access the file because it is being used by another process.";
+      break;
+    case kErrAlreadyExists:
+      text = L"Cannot create a file when that file already exists.";
+      break;
+    case kErrDiskFull:
+      text = L"There is not enough space on the disk.";
+      break;
+  }
+  return SystemError(call, code, text);
+}
+
+}  // namespace
 
 class FakeLogFileSystem::Writer final : public LogFileWriter {
  public:
@@ -16,19 +46,19 @@ class FakeLogFileSystem::Writer final : public LogFileWriter {
     --file_->openWriters;
   }
 
-  int64_t Size() override {
-    if (fs_.failSize) throw LogFileError(L"GetFileSize failed: Error 5: Access is denied.");
+  Result<int64_t> Size() override {
+    if (fs_.failSize) return FsError(L"GetFileSize", kErrAccessDenied);
     return static_cast<int64_t>(file_->content.size());
   }
 
   void Write(const std::string& bytes) override { pending_ += bytes; }
 
-  void Flush() override {
+  Status Flush() override {
     std::string bytes;
     bytes.swap(pending_);
-    if (fs_.failFlush)
-      throw LogFileError(L"WriteFile failed: Error 112: There is not enough space on the disk.");
+    if (fs_.failFlush) return FsError(L"WriteFile", kErrDiskFull);
     file_->content += bytes;
+    return {};
   }
 
  private:
@@ -80,49 +110,50 @@ std::vector<std::wstring> FakeLogFileSystem::FileNames() const {
   return names;
 }
 
-std::unique_ptr<LogFileWriter> FakeLogFileSystem::OpenForAppend(const std::wstring& path) {
-  if (failOpen)
-    throw LogFileError(
-        L"CreateFileW failed: Error 32: The process cannot access the file because it is being "
-        L"used by another process.");
-  if (!HasFolderOf(path))
-    throw LogFileError(L"CreateFileW failed: Error 3: The system cannot find the path specified.");
+Result<std::unique_ptr<LogFileWriter>> FakeLogFileSystem::OpenForAppend(const std::wstring& path) {
+  if (failOpen) return FsError(L"CreateFileW", kErrSharingViolation);
+  if (!HasFolderOf(path)) return FsError(L"CreateFileW", kErrPathNotFound);
   auto& file = files_[Key(path)];
   if (!file) {
     file = std::make_shared<File>();
     file->name = path;
   } else if (file->readOnly) {
-    throw LogFileError(L"CreateFileW failed: Error 5: Access is denied.");
+    return FsError(L"CreateFileW", kErrAccessDenied);
   }
   ++opens;
-  return std::make_unique<Writer>(*this, file);
+  return std::unique_ptr<LogFileWriter>(std::make_unique<Writer>(*this, file));
 }
 
 bool FakeLogFileSystem::Exists(const std::wstring& path) { return files_.count(Key(path)) != 0; }
 
-bool FakeLogFileSystem::Remove(const std::wstring& path) {
+Status FakeLogFileSystem::Remove(const std::wstring& path) {
   auto it = files_.find(Key(path));
-  if (it == files_.end() || it->second->readOnly || it->second->openWriters > 0) return false;
+  if (it == files_.end()) return FsError(L"DeleteFileW", kErrFileNotFound);
+  if (it->second->readOnly) return FsError(L"DeleteFileW", kErrAccessDenied);
+  if (it->second->openWriters > 0) return FsError(L"DeleteFileW", kErrSharingViolation);
   files_.erase(it);
-  return true;
+  return {};
 }
 
-bool FakeLogFileSystem::Rename(const std::wstring& from, const std::wstring& to) {
+Status FakeLogFileSystem::Rename(const std::wstring& from, const std::wstring& to) {
   auto it = files_.find(Key(from));
-  if (it == files_.end() || it->second->openWriters > 0) return false;
-  if (files_.count(Key(to)) || !HasFolderOf(to)) return false;
+  if (it == files_.end()) return FsError(L"MoveFileW", kErrFileNotFound);
+  if (it->second->openWriters > 0) return FsError(L"MoveFileW", kErrSharingViolation);
+  if (files_.count(Key(to))) return FsError(L"MoveFileW", kErrAlreadyExists);
+  if (!HasFolderOf(to)) return FsError(L"MoveFileW", kErrPathNotFound);
   std::shared_ptr<File> file = it->second;
   files_.erase(it);
   file->name = to;
   files_[Key(to)] = file;
-  return true;
+  return {};
 }
 
-std::optional<uint64_t> FakeLogFileSystem::FreeBytes(const std::wstring& folder) {
+Result<uint64_t> FakeLogFileSystem::FreeBytes(const std::wstring& folder) {
   std::wstring f = folder;
   while (!f.empty() && f.back() == L'\\') f.pop_back();
-  if (!folders_.count(UpperCase(f))) return std::nullopt;
-  return freeBytes;
+  if (!folders_.count(UpperCase(f)) || !freeBytes)
+    return FsError(L"GetDiskFreeSpaceExW", kErrPathNotFound);
+  return *freeBytes;
 }
 
 }  // namespace quellon::test

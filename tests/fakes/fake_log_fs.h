@@ -39,11 +39,11 @@ class FakeLogFileSystem final : public LogFileSystem {
   bool failFlush = false;
   int opens = 0;  // successful OpenForAppend calls
 
-  std::unique_ptr<LogFileWriter> OpenForAppend(const std::wstring& path) override;
+  Result<std::unique_ptr<LogFileWriter>> OpenForAppend(const std::wstring& path) override;
   bool Exists(const std::wstring& path) override;
-  bool Remove(const std::wstring& path) override;
-  bool Rename(const std::wstring& from, const std::wstring& to) override;
-  std::optional<uint64_t> FreeBytes(const std::wstring& folder) override;
+  Status Remove(const std::wstring& path) override;
+  Status Rename(const std::wstring& from, const std::wstring& to) override;
+  Result<uint64_t> FreeBytes(const std::wstring& folder) override;
 
  private:
   class Writer;

@@ -10,15 +10,15 @@ namespace quellon::test {
 
 class FakePowerApi final : public PowerApi {
  public:
-  bool EnableShutdownPrivilege(std::wstring& error) override {
+  Status EnableShutdownPrivilege() override {
     ++privilegeCalls;
-    if (!privilegeOk) error = L"Error 5: Access is denied.";
-    return privilegeOk;
+    if (privilegeOk) return {};
+    return SystemError(L"AdjustTokenPrivileges", privilegeCode, privilegeText);
   }
-  bool ExitWindowsWithFlags(uint32_t flags, uint32_t reason, std::wstring& error) override {
+  Status ExitWindowsWithFlags(uint32_t flags, uint32_t reason) override {
     exitCalls.push_back({flags, reason});
-    if (!exitOk) error = L"Error 1190: A system shutdown has already been scheduled.";
-    return exitOk;
+    if (exitOk) return {};
+    return SystemError(L"ExitWindowsEx", exitCode, exitText);
   }
   bool HasSetSuspendState() override { return hasSetSuspendState; }
   bool SetSuspendState(bool hibernate, bool forceCritical, bool disableWake) override {
@@ -40,6 +40,11 @@ class FakePowerApi final : public PowerApi {
     bool suspend, force;
   };
   bool privilegeOk = true, exitOk = true, hasSetSuspendState = true;
+  // The system's code and text a refused call gives.
+  uint32_t privilegeCode = 5;
+  std::wstring privilegeText = L"Access is denied.";
+  uint32_t exitCode = 1190;
+  std::wstring exitText = L"A system shutdown has already been scheduled.";
   bool setSuspendStateOk = true, setSystemPowerStateOk = true;
   int privilegeCalls = 0;
   std::vector<Exit> exitCalls;

@@ -7,9 +7,6 @@
 namespace quellon::test {
 
 using os::RegAccess;
-using os::RegErrc;
-using os::RegResult;
-using os::RegStatus;
 using os::RootKey;
 
 namespace {
@@ -44,17 +41,17 @@ std::wstring JoinFolded(const std::vector<std::wstring>& parts) {
 
 const wchar_t* SystemText(uint32_t code) {
   switch (code) {
-    case os::kRegErrFileNotFound:
+    case kErrFileNotFound:
       return L"The system cannot find the file specified.";
-    case os::kRegErrAccessDenied:
+    case kErrAccessDenied:
       return L"Access is denied.";
-    case os::kRegErrInvalidHandle:
+    case kErrInvalidHandle:
       return L"The handle is invalid.";
-    case os::kRegErrInvalidParameter:
+    case kErrInvalidParameter:
       return L"The parameter is incorrect.";
-    case os::kRegErrBadPathname:
+    case kErrBadPathname:
       return L"The specified path is invalid.";
-    case os::kRegErrKeyDeleted:
+    case kErrKeyDeleted:
       return L"Illegal operation attempted on a registry key that has been marked for deletion.";
     case 1009:
       return L"The configuration registry database is corrupt.";
@@ -68,11 +65,9 @@ const wchar_t* SystemText(uint32_t code) {
 
 }  // namespace
 
-os::RegError FakeRegError(const wchar_t* call, uint32_t code) {
-  std::wstring text = L"Error " + std::to_wstring(code);
+Error FakeRegError(const wchar_t* call, uint32_t code) {
   const wchar_t* sys = SystemText(code);
-  text += sys ? std::wstring(L": ") + sys : std::wstring(L".");
-  return os::RegError{os::RegErrcFromCode(code), code, std::wstring(call) + L" failed: " + text};
+  return SystemError(call, code, sys ? std::wstring(sys) : L"Error " + std::to_wstring(code) + L".");
 }
 
 struct FakeRegistry::Node {
@@ -100,14 +95,14 @@ class FakeRegKey final : public os::RegKey {
 
   RegAccess Access() const override { return access_; }
 
-  RegResult<os::RawValue> ReadRaw(const std::wstring& name) const override {
-    if (node_->deleted) return FakeRegError(L"RegQueryValueExW", os::kRegErrKeyDeleted);
+  Result<os::RawValue> ReadRaw(const std::wstring& name) const override {
+    if (node_->deleted) return FakeRegError(L"RegQueryValueExW", kErrKeyDeleted);
     auto it = node_->values.find(Fold(name));
-    if (it == node_->values.end()) return FakeRegError(L"RegQueryValueExW", os::kRegErrFileNotFound);
+    if (it == node_->values.end()) return FakeRegError(L"RegQueryValueExW", kErrFileNotFound);
     return it->second.raw;
   }
 
-  RegStatus WriteRaw(const std::wstring& name, uint32_t type,
+  Status WriteRaw(const std::wstring& name, uint32_t type,
                      const std::vector<uint8_t>& data) override {
     if (auto err = CheckWrite(L"RegSetValueExW")) return *err;
     auto& v = node_->values[Fold(name)];
@@ -117,38 +112,38 @@ class FakeRegKey final : public os::RegKey {
     return {};
   }
 
-  RegStatus DeleteValue(const std::wstring& name) override {
+  Status DeleteValue(const std::wstring& name) override {
     if (auto err = CheckWrite(L"RegDeleteValueW")) return *err;
     if (node_->values.erase(Fold(name)) == 0)
-      return FakeRegError(L"RegDeleteValueW", os::kRegErrFileNotFound);
+      return FakeRegError(L"RegDeleteValueW", kErrFileNotFound);
     return {};
   }
 
-  RegResult<std::vector<std::wstring>> ValueNames() const override {
-    if (node_->deleted) return FakeRegError(L"RegEnumValueW", os::kRegErrKeyDeleted);
+  Result<std::vector<std::wstring>> ValueNames() const override {
+    if (node_->deleted) return FakeRegError(L"RegEnumValueW", kErrKeyDeleted);
     std::vector<std::wstring> names;
     for (const auto& v : node_->values) names.push_back(v.second.name);
     return names;
   }
 
-  RegResult<std::vector<std::wstring>> SubKeyNames() const override {
-    if (node_->deleted) return FakeRegError(L"RegEnumKeyExW", os::kRegErrKeyDeleted);
+  Result<std::vector<std::wstring>> SubKeyNames() const override {
+    if (node_->deleted) return FakeRegError(L"RegEnumKeyExW", kErrKeyDeleted);
     std::vector<std::wstring> names;
     for (const auto& c : node_->children) names.push_back(c.second->name);
     return names;
   }
 
  private:
-  std::unique_ptr<os::RegError> CheckWrite(const wchar_t* call) const {
+  std::unique_ptr<Error> CheckWrite(const wchar_t* call) const {
     uint32_t code = 0;
     if (node_->deleted)
-      code = os::kRegErrKeyDeleted;
+      code = kErrKeyDeleted;
     else if (access_ == RegAccess::Read)
-      code = os::kRegErrAccessDenied;
+      code = kErrAccessDenied;
     else if (auto f = reg_.FindFailure(root_, path_, FakeRegistry::Op::Write))
       code = f->code;
     if (!code) return nullptr;
-    return std::make_unique<os::RegError>(FakeRegError(call, code));
+    return std::make_unique<Error>(FakeRegError(call, code));
   }
 
   FakeRegistry& reg_;
@@ -186,12 +181,12 @@ const FakeRegistry::Failure* FakeRegistry::FindFailure(RootKey root,
   return nullptr;
 }
 
-RegResult<std::unique_ptr<os::RegKey>> FakeRegistry::OpenKey(RootKey root, const std::wstring& path,
-                                                             RegAccess access, bool create) {
+Result<std::unique_ptr<os::RegKey>> FakeRegistry::OpenKey(RootKey root, const std::wstring& path,
+                                                          RegAccess access, bool create) {
   const wchar_t* call = create ? L"RegCreateKeyExW" : L"RegOpenKeyExW";
   auto rootIt = roots_.find(root);
-  if (rootIt == roots_.end()) return FakeRegError(call, os::kRegErrInvalidHandle);
-  if (!path.empty() && path[0] == L'\\') return FakeRegError(call, os::kRegErrBadPathname);
+  if (rootIt == roots_.end()) return FakeRegError(call, kErrInvalidHandle);
+  if (!path.empty() && path[0] == L'\\') return FakeRegError(call, kErrBadPathname);
   auto parts = SplitPath(path);
   std::wstring folded = JoinFolded(parts);
   if (auto f = FindFailure(root, folded, Op::Open)) return FakeRegError(call, f->code);
@@ -203,7 +198,7 @@ RegResult<std::unique_ptr<os::RegKey>> FakeRegistry::OpenKey(RootKey root, const
     auto key = Fold(part);
     auto it = node->children.find(key);
     if (it == node->children.end()) {
-      if (!create) return FakeRegError(call, os::kRegErrFileNotFound);
+      if (!create) return FakeRegError(call, kErrFileNotFound);
       auto child = std::make_shared<Node>();
       child->name = part;
       it = node->children.emplace(key, std::move(child)).first;
@@ -213,22 +208,22 @@ RegResult<std::unique_ptr<os::RegKey>> FakeRegistry::OpenKey(RootKey root, const
   return std::unique_ptr<os::RegKey>(new FakeRegKey(*this, root, folded, node, access));
 }
 
-RegStatus FakeRegistry::DeleteKeyTree(RootKey root, const std::wstring& path) {
+Status FakeRegistry::DeleteKeyTree(RootKey root, const std::wstring& path) {
   auto rootIt = roots_.find(root);
-  if (rootIt == roots_.end()) return FakeRegError(L"RegOpenKeyExW", os::kRegErrInvalidHandle);
-  if (!path.empty() && path[0] == L'\\') return FakeRegError(L"RegOpenKeyExW", os::kRegErrBadPathname);
+  if (rootIt == roots_.end()) return FakeRegError(L"RegOpenKeyExW", kErrInvalidHandle);
+  if (!path.empty() && path[0] == L'\\') return FakeRegError(L"RegOpenKeyExW", kErrBadPathname);
   auto parts = SplitPath(path);
-  if (parts.empty()) return FakeRegError(L"RegDeleteKeyW", os::kRegErrInvalidParameter);
+  if (parts.empty()) return FakeRegError(L"RegDeleteKeyW", kErrInvalidParameter);
   if (auto f = FindFailure(root, JoinFolded(parts), Op::DeleteTree))
     return FakeRegError(L"RegDeleteKeyW", f->code);
   std::shared_ptr<Node> parent = rootIt->second;
   for (size_t i = 0; i + 1 < parts.size(); ++i) {
     auto it = parent->children.find(Fold(parts[i]));
-    if (it == parent->children.end()) return FakeRegError(L"RegOpenKeyExW", os::kRegErrFileNotFound);
+    if (it == parent->children.end()) return FakeRegError(L"RegOpenKeyExW", kErrFileNotFound);
     parent = it->second;
   }
   auto it = parent->children.find(Fold(parts.back()));
-  if (it == parent->children.end()) return FakeRegError(L"RegOpenKeyExW", os::kRegErrFileNotFound);
+  if (it == parent->children.end()) return FakeRegError(L"RegOpenKeyExW", kErrFileNotFound);
   it->second->MarkDeleted();
   parent->children.erase(it);
   return {};

@@ -25,13 +25,13 @@ class FakeRegistry final : public os::Registry {
   FakeRegistry();
   ~FakeRegistry() override;
 
-  os::RegResult<std::unique_ptr<os::RegKey>> OpenKey(os::RootKey root, const std::wstring& path,
-                                                     os::RegAccess access, bool create) override;
-  os::RegStatus DeleteKeyTree(os::RootKey root, const std::wstring& path) override;
+  Result<std::unique_ptr<os::RegKey>> OpenKey(os::RootKey root, const std::wstring& path,
+                                              os::RegAccess access, bool create) override;
+  Status DeleteKeyTree(os::RootKey root, const std::wstring& path) override;
 
   // From now on the operation fails on root\path with the system code.
   void FailOn(os::RootKey root, const std::wstring& path, Op op,
-              uint32_t code = os::kRegErrAccessDenied);
+              uint32_t code = kErrAccessDenied);
   void ClearFailures();
   // Back to empty root keys and no failures; keys still open fail from now
   // on as keys that were deleted.
@@ -54,8 +54,8 @@ class FakeRegistry final : public os::Registry {
 };
 
 // The error the system gives for a code, with its own text, as the Win32
-// adapter reports it ("RegOpenKeyExW failed: Error 2: The system cannot find
-// the file specified.").
-os::RegError FakeRegError(const wchar_t* call, uint32_t code);
+// adapter reports it ("RegOpenKeyExW failed: The system cannot find the file
+// specified.", code 2, NotFound).
+Error FakeRegError(const wchar_t* call, uint32_t code);
 
 }  // namespace quellon::test

@@ -11,7 +11,6 @@
 namespace quellon {
 namespace {
 
-using os::RegErrc;
 using os::RootKey;
 
 const wchar_t kKey[] = L"SOFTWARE\\Tarnwick\\YARB";
@@ -27,7 +26,7 @@ class ConfigTest : public ::testing::Test {
   void Store(const std::wstring& name, const Stored& v) {
     auto k = std::move(reg.OpenKey(RootKey::CurrentUser, kKey, os::RegAccess::Full, true).value());
     (void)k->DeleteValue(name);
-    os::RegStatus st;
+    Status st;
     if (auto d = std::get_if<uint32_t>(&v)) st = k->WriteDword(name, *d);
     if (auto s = std::get_if<std::wstring>(&v)) st = k->WriteString(name, *s);
     if (auto b = std::get_if<std::vector<uint8_t>>(&v)) st = k->WriteBinary(name, *b);
@@ -190,10 +189,10 @@ TEST_F(ConfigTest, ReadColorTakesTheFullRange) {
 TEST_F(ConfigTest, ReportingReadsTellMissingFromMistyped) {
   Store(L"n", std::wstring(L"5"));
   Store(L"s", uint32_t{5});
-  EXPECT_TRUE(cfg.ReadInteger(L"missing").Is(RegErrc::NotFound));
-  EXPECT_TRUE(cfg.ReadInteger(L"n").Is(RegErrc::WrongType));
+  EXPECT_TRUE(cfg.ReadInteger(L"missing").Is(ErrorKind::NotFound));
+  EXPECT_TRUE(cfg.ReadInteger(L"n").Is(ErrorKind::WrongType));
   EXPECT_EQ(cfg.ReadString(L"missing").value(), L"");
-  EXPECT_TRUE(cfg.ReadString(L"s").Is(RegErrc::WrongType));
+  EXPECT_TRUE(cfg.ReadString(L"s").Is(ErrorKind::WrongType));
   cfg.CloseKey();
   EXPECT_FALSE(cfg.ReadInteger(L"n").ok());
   EXPECT_FALSE(cfg.WriteInteger(L"n", 1).ok());
@@ -207,13 +206,13 @@ TEST_F(ConfigTest, PathsAreRelativeToTheCurrentKeyUnlessRooted) {
   EXPECT_FALSE(cfg.KeyExists(L"SpecPrograms")) << "relative to ...\\NOTEPAD";
 
   // A failed open keeps the current key.
-  EXPECT_TRUE(cfg.OpenKeyReadOnly(L"missing").Is(RegErrc::NotFound));
+  EXPECT_TRUE(cfg.OpenKeyReadOnly(L"missing").Is(ErrorKind::NotFound));
   EXPECT_EQ(cfg.CurrentPath(), L"SOFTWARE\\Tarnwick\\YARB\\SpecPrograms\\NOTEPAD");
   EXPECT_TRUE(cfg.WriteString(L"0", L"Untitled - Notepad").ok());
 
   ASSERT_TRUE(cfg.OpenKeyReadOnly(L"\\SOFTWARE\\Tarnwick\\YARB").ok());
   EXPECT_TRUE(cfg.KeyExists(L"SpecPrograms\\NOTEPAD"));
-  EXPECT_TRUE(cfg.WriteString(L"x", L"y").Is(RegErrc::AccessDenied));
+  EXPECT_TRUE(cfg.WriteString(L"x", L"y").Is(ErrorKind::AccessDenied));
   cfg.CloseKey();
   EXPECT_TRUE(cfg.KeyExists(L"SOFTWARE\\Tarnwick")) << "from the root with no key open";
 }

@@ -67,8 +67,7 @@ TEST(FormatTest, MismatchIsAnError) {
       ADD_FAILURE() << "no error for " << WideToUtf8(c.fmt);
     } catch (const FormatError& e) {
       EXPECT_EQ(e.Format(), c.fmt);
-      EXPECT_EQ(std::string(e.what()),
-                "Format '" + WideToUtf8(c.fmt) + "' invalid or incompatible with argument");
+      EXPECT_EQ(e.Message(), L"Format '" + std::wstring(c.fmt) + L"' invalid or incompatible with argument");
     }
   }
 }

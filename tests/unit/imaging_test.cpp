@@ -24,10 +24,15 @@ std::wstring SourceFile(const std::wstring& relative) {
 }
 
 std::vector<uint8_t> ReadSource(const std::wstring& relative) {
-  std::vector<uint8_t> bytes;
-  std::wstring error;
-  EXPECT_TRUE(ReadWholeFile(SourceFile(relative), &bytes, &error)) << WideToUtf8(error);
-  return bytes;
+  auto bytes = ReadWholeFile(SourceFile(relative));
+  EXPECT_TRUE(bytes.ok()) << WideToUtf8(bytes.error().message);
+  return bytes ? bytes.value() : std::vector<uint8_t>();
+}
+
+// The reason of a failed result, for assertion messages.
+template <typename T>
+std::string Why(const Result<T>& r) {
+  return r.ok() ? std::string() : WideToUtf8(r.error().message);
 }
 
 // A file name in the system's temporary folder, removed afterwards.
@@ -64,17 +69,17 @@ TEST(PngDecodeTest, MenuStarsDecodeWithTransparentCornersAndOpaqueCentre) {
   };
   for (const StarCase& c : cases) {
     SCOPED_TRACE(WideToUtf8(c.file));
-    std::wstring error;
-    auto image = DecodePng(ReadSource(c.file), &error);
-    ASSERT_TRUE(image) << WideToUtf8(error);
-    ASSERT_EQ(image->width, c.width);
-    ASSERT_EQ(image->height, c.height);
-    ASSERT_EQ(image->pixels.size(), static_cast<size_t>(c.width * c.height * 4));
+    auto decoded = DecodePng(ReadSource(c.file));
+    ASSERT_TRUE(decoded) << Why(decoded);
+    const RgbaImage& image = decoded.value();
+    ASSERT_EQ(image.width, c.width);
+    ASSERT_EQ(image.height, c.height);
+    ASSERT_EQ(image.pixels.size(), static_cast<size_t>(c.width * c.height * 4));
     const int w = c.width - 1, h = c.height - 1;
     for (auto [x, y] : {std::pair{0, 0}, {w, 0}, {0, h}, {w, h}}) {
-      EXPECT_EQ(image->At(x, y)[3], 0) << "corner " << x << "," << y;
+      EXPECT_EQ(image.At(x, y)[3], 0) << "corner " << x << "," << y;
     }
-    const uint8_t* centre = image->At(c.width / 2, c.height / 2);
+    const uint8_t* centre = image.At(c.width / 2, c.height / 2);
     EXPECT_EQ(centre[3], 255);
     EXPECT_TRUE(c.colourFamily(centre)) << int(centre[0]) << "," << int(centre[1]) << "," << int(centre[2]);
   }
@@ -126,10 +131,12 @@ TEST(PngDecodeTest, DamagedDataGivesAnErrorNotACrash) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    std::wstring error;
-    EXPECT_FALSE(DecodePng(c.bytes, &error));
+    auto decoded = DecodePng(c.bytes);
+    ASSERT_FALSE(decoded.ok());
+    const std::wstring& error = decoded.error().message;
     EXPECT_EQ(error.rfind(L"PNG: ", 0), 0u) << WideToUtf8(error);
     EXPECT_GT(error.size(), 5u);
+    EXPECT_EQ(decoded.error().kind, ErrorKind::BadData);
   }
 }
 
@@ -173,37 +180,37 @@ std::vector<uint8_t> Segment(const std::vector<uint8_t>& jpeg, uint8_t marker) {
 
 TEST(JpegTest, EncodesBaselineColourQuality90ThatDecodesClose) {
   const RgbImage picture = TestPicture(64, 48);
-  std::wstring error;
-  auto jpeg = EncodeJpeg(picture, kScreenshotJpegQuality, &error);
-  ASSERT_TRUE(jpeg) << WideToUtf8(error);
-  ASSERT_GT(jpeg->size(), 200u);
-  EXPECT_EQ((*jpeg)[0], 0xFF);
-  EXPECT_EQ((*jpeg)[1], 0xD8);
-  EXPECT_EQ((*jpeg)[jpeg->size() - 2], 0xFF);
-  EXPECT_EQ((*jpeg)[jpeg->size() - 1], 0xD9);
+  auto encoded = EncodeJpeg(picture, kScreenshotJpegQuality);
+  ASSERT_TRUE(encoded) << Why(encoded);
+  const std::vector<uint8_t>& jpeg = encoded.value();
+  ASSERT_GT(jpeg.size(), 200u);
+  EXPECT_EQ(jpeg[0], 0xFF);
+  EXPECT_EQ(jpeg[1], 0xD8);
+  EXPECT_EQ(jpeg[jpeg.size() - 2], 0xFF);
+  EXPECT_EQ(jpeg[jpeg.size() - 1], 0xD9);
 
-  const std::vector<uint8_t> sof0 = Segment(*jpeg, 0xC0);
+  const std::vector<uint8_t> sof0 = Segment(jpeg, 0xC0);
   ASSERT_GE(sof0.size(), 6u) << "baseline frame header";
-  EXPECT_TRUE(Segment(*jpeg, 0xC2).empty()) << "progressive frame header";
+  EXPECT_TRUE(Segment(jpeg, 0xC2).empty()) << "progressive frame header";
   EXPECT_EQ(sof0[0], 8);  // sample precision
   EXPECT_EQ(sof0[1] << 8 | sof0[2], 48);
   EXPECT_EQ(sof0[3] << 8 | sof0[4], 64);
   EXPECT_EQ(sof0[5], 3) << "colour, not grey";
   // Quality 90 scales the standard luminance table by 20%: its DC entry 16
   // becomes 3.
-  const std::vector<uint8_t> dqt = Segment(*jpeg, 0xDB);
+  const std::vector<uint8_t> dqt = Segment(jpeg, 0xDB);
   ASSERT_GE(dqt.size(), 2u);
   EXPECT_EQ(dqt[0], 0);  // 8-bit table 0
   EXPECT_EQ(dqt[1], 3);
 
-  auto back = DecodeJpeg(*jpeg, &error);
-  ASSERT_TRUE(back) << WideToUtf8(error);
-  ASSERT_EQ(back->width, 64);
-  ASSERT_EQ(back->height, 48);
+  auto back = DecodeJpeg(jpeg);
+  ASSERT_TRUE(back) << Why(back);
+  ASSERT_EQ(back.value().width, 64);
+  ASSERT_EQ(back.value().height, 48);
   double total = 0;
   int worst = 0;
   for (size_t i = 0; i < picture.pixels.size(); ++i) {
-    const int d = std::abs(int(picture.pixels[i]) - int(back->pixels[i]));
+    const int d = std::abs(int(picture.pixels[i]) - int(back.value().pixels[i]));
     total += d;
     worst = std::max(worst, d);
   }
@@ -230,14 +237,15 @@ TEST(JpegTest, UnusablePicturesAreRefused) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    std::wstring error;
-    EXPECT_FALSE(EncodeJpeg(c.image, c.quality, &error));
-    EXPECT_EQ(error.rfind(L"JPEG: ", 0), 0u) << WideToUtf8(error);
+    auto encoded = EncodeJpeg(c.image, c.quality);
+    ASSERT_FALSE(encoded.ok());
+    EXPECT_EQ(encoded.error().message.rfind(L"JPEG: ", 0), 0u) << Why(encoded);
+    EXPECT_EQ(encoded.error().kind, ErrorKind::BadData);
   }
 }
 
 TEST(JpegTest, DamagedDataGivesAnErrorNotACrash) {
-  const std::vector<uint8_t> good = *EncodeJpeg(TestPicture(32, 32));
+  const std::vector<uint8_t> good = EncodeJpeg(TestPicture(32, 32)).value();
   std::vector<uint8_t> badHeader = good;
   badHeader[3] = 0x00;  // first marker no longer a marker
   struct Case {
@@ -254,44 +262,48 @@ TEST(JpegTest, DamagedDataGivesAnErrorNotACrash) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    std::wstring error;
-    EXPECT_FALSE(DecodeJpeg(c.bytes, &error));
+    auto decoded = DecodeJpeg(c.bytes);
+    ASSERT_FALSE(decoded.ok());
+    const std::wstring& error = decoded.error().message;
     EXPECT_EQ(error.rfind(L"JPEG: ", 0), 0u) << WideToUtf8(error);
     EXPECT_GT(error.size(), 6u);
+    EXPECT_EQ(decoded.error().kind, ErrorKind::BadData);
   }
 }
 
 TEST(JpegFileTest, WritesAFileThatReadsBack) {
   TempFile file(L"shot.jpg");
-  std::wstring error;
-  ASSERT_TRUE(WriteJpegFile(TestPicture(40, 30), file.Path(), kScreenshotJpegQuality, &error)) << WideToUtf8(error);
-  std::vector<uint8_t> bytes;
-  ASSERT_TRUE(ReadWholeFile(file.Path(), &bytes, &error));
-  auto back = DecodeJpeg(bytes, &error);
-  ASSERT_TRUE(back) << WideToUtf8(error);
-  EXPECT_EQ(back->width, 40);
-  EXPECT_EQ(back->height, 30);
+  Status written = WriteJpegFile(TestPicture(40, 30), file.Path(), kScreenshotJpegQuality);
+  ASSERT_TRUE(written) << WideToUtf8(written.error().message);
+  auto bytes = ReadWholeFile(file.Path());
+  ASSERT_TRUE(bytes) << Why(bytes);
+  auto back = DecodeJpeg(bytes.value());
+  ASSERT_TRUE(back) << Why(back);
+  EXPECT_EQ(back.value().width, 40);
+  EXPECT_EQ(back.value().height, 30);
 }
 
 TEST(JpegFileTest, FailuresLeaveNoFileAndKeepAnExistingOne) {
-  std::wstring error;
-  // A folder that does not exist: false with the system's reason.
+  // A folder that does not exist: the call and the system's reason.
   TempFile missing(L"no-such-folder");
   const std::wstring inMissing = (std::filesystem::path(missing.Path()) / L"shot.jpg").wstring();
-  EXPECT_FALSE(WriteJpegFile(TestPicture(8, 8), inMissing, kScreenshotJpegQuality, &error));
-  EXPECT_FALSE(error.empty());
+  Status refused = WriteJpegFile(TestPicture(8, 8), inMissing, kScreenshotJpegQuality);
+  ASSERT_FALSE(refused.ok());
+  EXPECT_EQ(refused.error().kind, ErrorKind::NotFound) << WideToUtf8(refused.error().message);
+  EXPECT_NE(refused.error().message.find(L" failed: "), std::wstring::npos);
   EXPECT_FALSE(std::filesystem::exists(inMissing));
+  EXPECT_FALSE(ReadWholeFile(inMissing).ok());
 
   // A picture that cannot be encoded leaves the old file as it was.
   TempFile existing(L"old.jpg");
   const std::vector<uint8_t> old = {'o', 'l', 'd'};
-  ASSERT_TRUE(WriteWholeFile(existing.Path(), old));
-  error.clear();
-  EXPECT_FALSE(WriteJpegFile(RgbImage{}, existing.Path(), kScreenshotJpegQuality, &error));
-  EXPECT_FALSE(error.empty());
-  std::vector<uint8_t> still;
-  ASSERT_TRUE(ReadWholeFile(existing.Path(), &still));
-  EXPECT_EQ(still, old);
+  ASSERT_TRUE(WriteWholeFile(existing.Path(), old).ok());
+  Status unencodable = WriteJpegFile(RgbImage{}, existing.Path(), kScreenshotJpegQuality);
+  ASSERT_FALSE(unencodable.ok());
+  EXPECT_EQ(unencodable.error().message.rfind(L"JPEG: ", 0), 0u);
+  auto still = ReadWholeFile(existing.Path());
+  ASSERT_TRUE(still.ok());
+  EXPECT_EQ(still.value(), old);
 }
 
 }  // namespace

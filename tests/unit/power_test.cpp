@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "actions/power.h"
 #include "fakes/fake_app_shell.h"
 #include "fakes/fake_power_api.h"
@@ -63,9 +66,44 @@ TEST_F(PowerTest, PrivilegeThenShutdownFailureShowsOneBoxAndEnds) {
   EXPECT_EQ(shell.boxes[0].caption, L"Error");
   EXPECT_EQ(shell.terminateRequests, 1);
   ASSERT_EQ(log.lines.size(), 2u);
-  EXPECT_EQ(log.lines[0], L"Error - SetPrivileges not possible: Error 5: Access is denied.");
-  EXPECT_EQ(log.lines[1].rfind(L"Error - ExitWindowsEx failed: ", 0), 0u);
+  EXPECT_EQ(log.lines[0], L"Error - SetPrivileges not possible: Access is denied.");
+  EXPECT_EQ(log.lines[1], L"Error - ExitWindowsEx failed: A system shutdown has already been scheduled.");
   EXPECT_EQ(api.exitCalls.size(), 1u);  // the shutdown was still attempted
+}
+
+// The log lines quote the system's text alone; its number is not part of
+// the line, whatever the code.
+TEST_F(PowerTest, FailureLinesCarryTheSystemsTextWithoutItsNumber) {
+  struct Case {
+    uint32_t code;
+    const wchar_t* text;
+  } cases[] = {
+      {1, L"Invalid function."},
+      {5, L"Access is denied."},
+      {1190, L"A system shutdown has already been scheduled."},
+  };
+  for (const auto& c : cases) {
+    for (bool privilegeRefused : {true, false}) {
+      SCOPED_TRACE(testing::Message() << c.code << (privilegeRefused ? " privilege" : " exit"));
+      ResetProgramClosingForTest();
+      test::FakePowerApi fresh;
+      fresh.privilegeOk = !privilegeRefused;
+      fresh.privilegeCode = c.code;
+      fresh.privilegeText = c.text;
+      fresh.exitOk = privilegeRefused;
+      fresh.exitCode = c.code;
+      fresh.exitText = c.text;
+      test::FakeAppShell boxes;
+      test::RecordingLog lines;
+      PowerContext ctx{fresh, boxes};
+      ctx.log = &lines;
+      CloseSystem(ctx, true);
+      const std::wstring expected =
+          (privilegeRefused ? L"Error - SetPrivileges not possible: " : L"Error - ExitWindowsEx failed: ") +
+          std::wstring(c.text);
+      EXPECT_EQ(lines.lines, std::vector<std::wstring>{expected});
+    }
+  }
 }
 
 TEST_F(PowerTest, ShutdownFailureTextDependsOnForce) {

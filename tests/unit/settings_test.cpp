@@ -252,6 +252,13 @@ TEST_F(SettingsTest, CounterTextThatIsNoNumberStopsTheLoad) {
   EXPECT_EQ(log.lines,
             std::vector<std::wstring>{L"Error LoadFromRegistry - 'x9' is not a valid integer value"});
 
+  // A stored text of any length is quoted shortened.
+  log.lines.clear();
+  StoreString(L"SilenceDetectionCounter", std::wstring(70000, L'x'));
+  EXPECT_FALSE(Make()->LoadFromRegistry());
+  EXPECT_EQ(log.lines, std::vector<std::wstring>{L"Error LoadFromRegistry - '" + std::wstring(47, L'x') +
+                                                 L"...' is not a valid integer value"});
+
   env.log = nullptr;
   EXPECT_FALSE(Make()->LoadFromRegistry()) << "no logger: nothing to tell";
 }
@@ -438,7 +445,7 @@ TEST_F(SettingsTest, WriteFailureEndsTheSaveWithALogLine) {
   s->SetAutoStartup(true);
   EXPECT_FALSE(s->SaveToRegistry(1));
   EXPECT_EQ(log.lines, std::vector<std::wstring>{L"Error SaveToRegistry - RegSetValueExW failed: "
-                                                 L"Error 5: Access is denied."});
+                                                 L"Access is denied."});
   EXPECT_FALSE(reg.KeyExists(RootKey::CurrentUser, kRunKeyPath));
 
   // A Run value that cannot be written or deleted is an error too.

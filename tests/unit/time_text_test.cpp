@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
+
 #include "core/time_text.h"
 #include "util/text.h"
 
@@ -66,6 +69,34 @@ TEST(TimeTextTest, StringToTimeAcceptsOnlyTheTwelveCharacterForm) {
     try {
       StringToTime(c.text);
       ADD_FAILURE() << "accepted " << WideToUtf8(c.text);
+    } catch (const ConvertError& e) {
+      EXPECT_EQ(e.Message(), c.message);
+    }
+  }
+}
+
+// A stored time of any length gives a message that fits a box: the value is
+// quoted shortened, the rest of the message as designed.
+TEST(TimeTextTest, ConversionMessagesQuoteALongValueShortened) {
+  const std::wstring huge(70000, L'9');
+  const std::wstring shown = std::wstring(47, L'9') + L"...";
+  struct Case {
+    const char* what;
+    std::function<void()> convert;
+    std::wstring message;
+  } cases[] = {
+      {"stored time", [&] { StringToTime(huge); }, L"''" + shown + L"'' is not a valid time"},
+      {"duration", [&] { ParseDuration(huge); }, L"''" + shown + L"'' is not a valid time"},
+      {"time of day", [&] { TimeOfDayRemaining(huge, 0); }, L"''" + shown + L"'' is not a valid time"},
+      {"integer", [&] { StrToInt(huge); }, L"''" + shown + L"'' is not a valid integer value"},
+      {"hours of a duration", [&] { ParseDuration(huge + L":00:00"); },
+       L"''" + shown + L"'' is not a valid integer value"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    try {
+      c.convert();
+      ADD_FAILURE() << "accepted";
     } catch (const ConvertError& e) {
       EXPECT_EQ(e.Message(), c.message);
     }

@@ -39,14 +39,14 @@ TEST_F(ProductResources, MenuPicturesDecodeFromTheProgram) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(WideToUtf8(c.name));
-    std::wstring error;
-    auto image = LoadPngResource(zub_.get(), c.name, &error);
-    ASSERT_TRUE(image) << WideToUtf8(error);
-    EXPECT_EQ(image->width, c.width);
-    EXPECT_EQ(image->height, c.height);
-    EXPECT_EQ(image->At(0, 0)[3], 0);
-    EXPECT_EQ(image->At(c.width - 1, c.height - 1)[3], 0);
-    const uint8_t* centre = image->At(c.width / 2, c.height / 2);
+    auto decoded = DecodePngResource(zub_.get(), c.name);
+    ASSERT_TRUE(decoded) << WideToUtf8(decoded.error().message);
+    const RgbaImage& image = decoded.value();
+    EXPECT_EQ(image.width, c.width);
+    EXPECT_EQ(image.height, c.height);
+    EXPECT_EQ(image.At(0, 0)[3], 0);
+    EXPECT_EQ(image.At(c.width - 1, c.height - 1)[3], 0);
+    const uint8_t* centre = image.At(c.width / 2, c.height / 2);
     EXPECT_EQ(centre[3], 255);
     EXPECT_NEAR(centre[0], c.red, 40);
     EXPECT_NEAR(centre[1], c.green, 40);
@@ -55,15 +55,18 @@ TEST_F(ProductResources, MenuPicturesDecodeFromTheProgram) {
 }
 
 TEST_F(ProductResources, MissingPictureNamesTheFailedCall) {
-  std::wstring error;
-  EXPECT_FALSE(LoadPngResource(zub_.get(), L"XMenu3", &error));
-  EXPECT_EQ(error.rfind(L"FindResourceW failed: Error 1814", 0), 0u) << WideToUtf8(error);
+  auto missing = DecodePngResource(zub_.get(), L"XMenu3");
+  ASSERT_FALSE(missing.ok());
+  EXPECT_EQ(missing.error().code, static_cast<uint32_t>(ERROR_RESOURCE_NAME_NOT_FOUND));
+  EXPECT_EQ(missing.error().message, L"FindResourceW failed: " + missing.error().SystemText());
+  EXPECT_FALSE(LoadPngResource(zub_.get(), L"XMenu3"));
 }
 
 TEST_F(ProductResources, AlphaBitmapHoldsPremultipliedBgra) {
-  auto image = LoadPngResource(zub_.get(), L"XMenu2");
-  ASSERT_TRUE(image);
-  win32::UniqueGdiObject bitmap = CreateAlphaBitmap(*image);
+  auto decoded = DecodePngResource(zub_.get(), L"XMenu2");
+  ASSERT_TRUE(decoded);
+  const RgbaImage& image = decoded.value();
+  win32::UniqueGdiObject bitmap = CreateAlphaBitmap(image);
   ASSERT_TRUE(bitmap);
   DIBSECTION dib{};
   ASSERT_EQ(::GetObjectW(bitmap.get(), sizeof dib, &dib), static_cast<int>(sizeof dib));
@@ -76,7 +79,7 @@ TEST_F(ProductResources, AlphaBitmapHoldsPremultipliedBgra) {
   for (int y = 0; y < 14; ++y) {
     for (int x = 0; x < 15; ++x) {
       const uint8_t* p = bits + (y * 15 + x) * 4;
-      const uint8_t* src = image->At(x, y);
+      const uint8_t* src = image.At(x, y);
       ASSERT_EQ(p[3], src[3]);
       ASSERT_EQ(p[2], (src[0] * src[3] + 127) / 255) << x << "," << y;
       ASSERT_EQ(p[0], (src[2] * src[3] + 127) / 255) << x << "," << y;
@@ -97,36 +100,38 @@ TEST(JpegWin32Test, ScreenshotFileStartsWithTheJpegMarkerAndDecodes) {
   RgbImage picture{24, 16, std::vector<uint8_t>(24 * 16 * 3)};
   for (size_t i = 0; i < picture.pixels.size(); ++i) picture.pixels[i] = static_cast<uint8_t>(i * 7);
   const std::wstring path = TempFileName();  // exists, empty: the write replaces it
-  std::wstring error;
-  ASSERT_TRUE(WriteJpegFile(picture, path, kScreenshotJpegQuality, &error)) << WideToUtf8(error);
+  Status written = WriteJpegFile(picture, path, kScreenshotJpegQuality);
+  ASSERT_TRUE(written) << WideToUtf8(written.error().message);
 
-  std::vector<uint8_t> bytes;
-  ASSERT_TRUE(ReadWholeFile(path, &bytes, &error)) << WideToUtf8(error);
+  auto read = ReadWholeFile(path);
   ::DeleteFileW(path.c_str());
+  ASSERT_TRUE(read) << WideToUtf8(read.error().message);
+  const std::vector<uint8_t>& bytes = read.value();
   ASSERT_GT(bytes.size(), 2u);
   EXPECT_EQ(bytes[0], 0xFF);
   EXPECT_EQ(bytes[1], 0xD8);
-  auto back = DecodeJpeg(bytes, &error);
-  ASSERT_TRUE(back) << WideToUtf8(error);
-  EXPECT_EQ(back->width, 24);
-  EXPECT_EQ(back->height, 16);
+  auto back = DecodeJpeg(bytes);
+  ASSERT_TRUE(back) << WideToUtf8(back.error().message);
+  EXPECT_EQ(back.value().width, 24);
+  EXPECT_EQ(back.value().height, 16);
 }
 
 TEST(JpegWin32Test, FileInUseGivesTheSystemsReasonAndStaysUnchanged) {
   const std::wstring path = TempFileName();
-  std::wstring error;
   {
     // Another program holds the file open without sharing it.
     win32::UniqueFile holder(::CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                                            FILE_ATTRIBUTE_NORMAL, nullptr));
     ASSERT_TRUE(holder);
     RgbImage picture{8, 8, std::vector<uint8_t>(8 * 8 * 3, 128)};
-    EXPECT_FALSE(WriteJpegFile(picture, path, kScreenshotJpegQuality, &error));
-    EXPECT_EQ(error.rfind(L"CreateFileW failed: Error 32", 0), 0u) << WideToUtf8(error);
+    Status refused = WriteJpegFile(picture, path, kScreenshotJpegQuality);
+    ASSERT_FALSE(refused.ok());
+    EXPECT_EQ(refused.error().code, static_cast<uint32_t>(ERROR_SHARING_VIOLATION));
+    EXPECT_EQ(refused.error().message, L"CreateFileW failed: " + refused.error().SystemText());
   }
-  std::vector<uint8_t> bytes;
-  EXPECT_TRUE(ReadWholeFile(path, &bytes));
-  EXPECT_TRUE(bytes.empty()) << "the file in use was changed";
+  auto bytes = ReadWholeFile(path);
+  ASSERT_TRUE(bytes.ok());
+  EXPECT_TRUE(bytes.value().empty()) << "the file in use was changed";
   ::DeleteFileW(path.c_str());
 }
 

@@ -25,12 +25,10 @@ const std::wstring kDir = QUELLON_PRODUCT_DIR_W;
 std::wstring ProductFile(const wchar_t* name) { return kDir + L"\\" + name; }
 
 PeInfo ReadPe(const wchar_t* name) {
-  std::vector<uint8_t> bytes;
-  std::wstring error;
-  EXPECT_TRUE(imaging::ReadWholeFile(ProductFile(name), &bytes, &error))
-      << WideToUtf8(error) << " (build the windows preset first)";
+  auto bytes = imaging::ReadWholeFile(ProductFile(name));
+  EXPECT_TRUE(bytes.ok()) << WideToUtf8(bytes.error().message) << " (build the windows preset first)";
   std::string why;
-  auto info = ParsePe(bytes, &why);
+  auto info = ParsePe(bytes ? bytes.value() : std::vector<uint8_t>(), &why);
   EXPECT_TRUE(info) << WideToUtf8(name) << ": " << why;
   return info ? *info : PeInfo{};
 }
@@ -64,9 +62,9 @@ TEST(ProductFilesTest, ImportNothingWindowsXpLacks) {
 TEST(ProductFilesTest, CheckerCatchesTheVistaImportOfThePosixRuntime) {
   wchar_t self[MAX_PATH + 1] = {};
   ASSERT_GT(::GetModuleFileNameW(nullptr, self, MAX_PATH + 1), 0u);
-  std::vector<uint8_t> bytes;
-  ASSERT_TRUE(imaging::ReadWholeFile(self, &bytes));
-  auto pe = ParsePe(bytes);
+  auto bytes = imaging::ReadWholeFile(self);
+  ASSERT_TRUE(bytes.ok());
+  auto pe = ParsePe(bytes.value());
   ASSERT_TRUE(pe);
   const auto problems = FindXpImportProblems(pe->imports);
   EXPECT_NE(std::find(problems.begin(), problems.end(), "KERNEL32.dll!GetTickCount64: Vista and later"),
@@ -215,8 +213,9 @@ std::string ReadTopic(IStorage* chm, const wchar_t* topic) {
 }
 
 TEST(ProductFilesTest, HelpFileNextToTheProgramHoldsItsTwoTopics) {
-  std::vector<uint8_t> chm;
-  ASSERT_TRUE(imaging::ReadWholeFile(ProductFile(L"ZUB.chm"), &chm)) << "ZUB.chm missing";
+  auto read = imaging::ReadWholeFile(ProductFile(L"ZUB.chm"));
+  ASSERT_TRUE(read.ok()) << "ZUB.chm missing";
+  const std::vector<uint8_t>& chm = read.value();
   ASSERT_GT(chm.size(), 4u);
   EXPECT_EQ(std::string(chm.begin(), chm.begin() + 4), "ITSF");
   // Read through the system's own reader, as the help viewer does.

@@ -49,9 +49,9 @@ TEST(ScreenshotWin32Test, BitmapAndJpegOfThePrimaryScreen) {
   EXPECT_EQ(j[0], 0xFF);
   EXPECT_EQ(j[1], 0xD8);
   auto decoded = imaging::DecodeJpeg(j);
-  ASSERT_TRUE(decoded.has_value());
-  EXPECT_EQ(decoded->width, w);
-  EXPECT_EQ(decoded->height, h);
+  ASSERT_TRUE(decoded.ok());
+  EXPECT_EQ(decoded.value().width, w);
+  EXPECT_EQ(decoded.value().height, h);
   DeleteFileW(bmp.c_str());
   DeleteFileW(png.c_str());
 }

@@ -8,9 +8,6 @@
 namespace quellon::win32 {
 
 using os::RegAccess;
-using os::RegError;
-using os::RegResult;
-using os::RegStatus;
 
 HKEY RootHandle(os::RootKey root) {
   if (root == os::RootKey::None) return nullptr;
@@ -18,12 +15,10 @@ HKEY RootHandle(os::RootKey root) {
   return reinterpret_cast<HKEY>(static_cast<LONG_PTR>(value));
 }
 
-RegError MakeRegError(const wchar_t* call, LONG code) {
-  auto c = static_cast<DWORD>(code);
-  return RegError{os::RegErrcFromCode(c), c, Win32Error{call, c}.Message()};
-}
-
 namespace {
+
+// The registry calls return their error code instead of setting it.
+Error RegError(const wchar_t* call, LONG code) { return CallError(call, static_cast<DWORD>(code)); }
 
 // Names the system allows: values up to 16383 characters, keys up to 255;
 // the buffers start smaller and grow when the system asks for more.
@@ -37,7 +32,7 @@ class Win32RegKey final : public os::RegKey {
 
   RegAccess Access() const override { return access_; }
 
-  RegResult<os::RawValue> ReadRaw(const std::wstring& name) const override {
+  Result<os::RawValue> ReadRaw(const std::wstring& name) const override {
     os::RawValue raw;
     raw.data.resize(kFirstDataBuffer);
     // The value may grow between the size query and the read: retry until
@@ -50,28 +45,28 @@ class Win32RegKey final : public os::RegKey {
         raw.data.resize(size > raw.data.size() ? size : raw.data.size() * 2);
         continue;
       }
-      if (rc != ERROR_SUCCESS) return MakeRegError(L"RegQueryValueExW", rc);
+      if (rc != ERROR_SUCCESS) return RegError(L"RegQueryValueExW", rc);
       raw.type = type;
       raw.data.resize(size);
       return raw;
     }
   }
 
-  RegStatus WriteRaw(const std::wstring& name, uint32_t type,
+  Status WriteRaw(const std::wstring& name, uint32_t type,
                      const std::vector<uint8_t>& data) override {
     LONG rc = RegSetValueExW(key_.get(), name.c_str(), 0, type,
                              data.empty() ? nullptr : data.data(), static_cast<DWORD>(data.size()));
-    if (rc != ERROR_SUCCESS) return MakeRegError(L"RegSetValueExW", rc);
+    if (rc != ERROR_SUCCESS) return RegError(L"RegSetValueExW", rc);
     return {};
   }
 
-  RegStatus DeleteValue(const std::wstring& name) override {
+  Status DeleteValue(const std::wstring& name) override {
     LONG rc = RegDeleteValueW(key_.get(), name.c_str());
-    if (rc != ERROR_SUCCESS) return MakeRegError(L"RegDeleteValueW", rc);
+    if (rc != ERROR_SUCCESS) return RegError(L"RegDeleteValueW", rc);
     return {};
   }
 
-  RegResult<std::vector<std::wstring>> ValueNames() const override {
+  Result<std::vector<std::wstring>> ValueNames() const override {
     std::vector<std::wstring> names;
     std::vector<wchar_t> buf(kFirstNameBuffer);
     for (DWORD i = 0;;) {
@@ -82,13 +77,13 @@ class Win32RegKey final : public os::RegKey {
         buf.resize(kMaxValueName);
         continue;
       }
-      if (rc != ERROR_SUCCESS) return MakeRegError(L"RegEnumValueW", rc);
+      if (rc != ERROR_SUCCESS) return RegError(L"RegEnumValueW", rc);
       names.emplace_back(buf.data(), len);
       ++i;
     }
   }
 
-  RegResult<std::vector<std::wstring>> SubKeyNames() const override {
+  Result<std::vector<std::wstring>> SubKeyNames() const override {
     std::vector<std::wstring> names;
     std::vector<wchar_t> buf(kFirstNameBuffer);
     for (DWORD i = 0;;) {
@@ -99,7 +94,7 @@ class Win32RegKey final : public os::RegKey {
         buf.resize(kMaxValueName);
         continue;
       }
-      if (rc != ERROR_SUCCESS) return MakeRegError(L"RegEnumKeyExW", rc);
+      if (rc != ERROR_SUCCESS) return RegError(L"RegEnumKeyExW", rc);
       names.emplace_back(buf.data(), len);
       ++i;
     }
@@ -141,9 +136,9 @@ Failure DeleteTree(HKEY parent, const std::wstring& name) {
 
 }  // namespace
 
-RegResult<std::unique_ptr<os::RegKey>> Win32Registry::OpenKey(os::RootKey root,
-                                                              const std::wstring& path,
-                                                              RegAccess access, bool create) {
+Result<std::unique_ptr<os::RegKey>> Win32Registry::OpenKey(os::RootKey root,
+                                                           const std::wstring& path,
+                                                           RegAccess access, bool create) {
   REGSAM sam = access == RegAccess::Read ? KEY_READ : KEY_ALL_ACCESS;
   UniqueRegKey key;
   LONG rc;
@@ -151,18 +146,18 @@ RegResult<std::unique_ptr<os::RegKey>> Win32Registry::OpenKey(os::RootKey root,
     DWORD disposition = 0;
     rc = RegCreateKeyExW(RootHandle(root), path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, sam,
                          nullptr, key.put(), &disposition);
-    if (rc != ERROR_SUCCESS) return MakeRegError(L"RegCreateKeyExW", rc);
+    if (rc != ERROR_SUCCESS) return RegError(L"RegCreateKeyExW", rc);
   } else {
     rc = RegOpenKeyExW(RootHandle(root), path.c_str(), 0, sam, key.put());
-    if (rc != ERROR_SUCCESS) return MakeRegError(L"RegOpenKeyExW", rc);
+    if (rc != ERROR_SUCCESS) return RegError(L"RegOpenKeyExW", rc);
   }
   return std::unique_ptr<os::RegKey>(new Win32RegKey(std::move(key), access));
 }
 
-RegStatus Win32Registry::DeleteKeyTree(os::RootKey root, const std::wstring& path) {
-  if (path.empty()) return MakeRegError(L"RegDeleteKeyW", ERROR_INVALID_PARAMETER);
+Status Win32Registry::DeleteKeyTree(os::RootKey root, const std::wstring& path) {
+  if (path.empty()) return RegError(L"RegDeleteKeyW", ERROR_INVALID_PARAMETER);
   Failure f = DeleteTree(RootHandle(root), path);
-  if (f.call) return MakeRegError(f.call, f.code);
+  if (f.call) return RegError(f.call, f.code);
   return {};
 }
 

@@ -12,14 +12,11 @@ namespace quellon::win32 {
 // constants are on 64-bit); nullptr for RootKey::None.
 HKEY RootHandle(os::RootKey root);
 
-// A port error from a failed call and its code.
-os::RegError MakeRegError(const wchar_t* call, LONG code);
-
 class Win32Registry final : public os::Registry {
  public:
-  os::RegResult<std::unique_ptr<os::RegKey>> OpenKey(os::RootKey root, const std::wstring& path,
-                                                     os::RegAccess access, bool create) override;
-  os::RegStatus DeleteKeyTree(os::RootKey root, const std::wstring& path) override;
+  Result<std::unique_ptr<os::RegKey>> OpenKey(os::RootKey root, const std::wstring& path,
+                                              os::RegAccess access, bool create) override;
+  Status DeleteKeyTree(os::RootKey root, const std::wstring& path) override;
 };
 
 // The process's registry.

@@ -4,7 +4,7 @@
 
 namespace quellon::win32 {
 
-std::wstring ErrorText(DWORD code) {
+std::wstring SystemText(DWORD code) {
   wchar_t* buffer = nullptr;
   DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
                                FORMAT_MESSAGE_IGNORE_INSERTS,
@@ -16,12 +16,22 @@ std::wstring ErrorText(DWORD code) {
       text.pop_back();
   }
   if (buffer) LocalFree(buffer);
-  wchar_t head[32];
+  if (!text.empty()) return text;
+  // A code the system has no text for is told by its number.
+  wchar_t number[32];
   if (code & 0x80000000u)
-    swprintf(head, 32, L"Error 0x%08lX", static_cast<unsigned long>(code));
+    swprintf(number, 32, L"Error 0x%08lX.", static_cast<unsigned long>(code));
   else
-    swprintf(head, 32, L"Error %lu", static_cast<unsigned long>(code));
-  return text.empty() ? std::wstring(head) + L"." : std::wstring(head) + L": " + text;
+    swprintf(number, 32, L"Error %lu.", static_cast<unsigned long>(code));
+  return number;
 }
+
+Error CallError(const std::wstring& call, DWORD code) {
+  return SystemError(call, static_cast<uint32_t>(code), SystemText(code));
+}
+
+Error CallError(const wchar_t* call, DWORD code) { return CallError(std::wstring(call), code); }
+
+Error LastError(const wchar_t* call) { return CallError(call, ::GetLastError()); }
 
 }  // namespace quellon::win32

@@ -1,11 +1,11 @@
 #include "ui/win32/native_window.h"
 
 #include <exception>
-#include <stdexcept>
 #include <string>
 
 #include "os/win32/win_error.h"
 #include "ui/win32/win32_backend.h"
+#include "util/exception.h"
 #include "util/text.h"
 
 namespace quellon::ui {
@@ -26,9 +26,7 @@ void NativeWindow::RegisterOwnClass(HINSTANCE instance, const wchar_t* name, HBR
   wc.hbrBackground = background;
   wc.hIcon = icon;
   wc.lpszClassName = name;
-  if (!::RegisterClassExW(&wc))
-    throw std::runtime_error(
-        WideToUtf8(win32::Win32Error{L"RegisterClassExW", ::GetLastError()}.Message()));
+  if (!::RegisterClassExW(&wc)) throw Exception(win32::LastError(L"RegisterClassExW").message);
 }
 
 void NativeWindow::CreateOwn(const wchar_t* className, const wchar_t* text, DWORD style,
@@ -36,9 +34,7 @@ void NativeWindow::CreateOwn(const wchar_t* className, const wchar_t* text, DWOR
   own_ = true;
   HWND hwnd = ::CreateWindowExW(exStyle, className, text, style, r.left, r.top, r.width, r.height,
                                 parent, reinterpret_cast<HMENU>(id), backend_.Instance(), this);
-  if (!hwnd)
-    throw std::runtime_error(
-        WideToUtf8(win32::Win32Error{L"CreateWindowExW", ::GetLastError()}.Message()));
+  if (!hwnd) throw Exception(win32::LastError(L"CreateWindowExW").message);
   // hwnd_ was set in WM_NCCREATE.
 }
 
@@ -47,9 +43,10 @@ HWND NativeWindow::CreateStandard(const wchar_t* className, const wchar_t* text,
   own_ = false;
   hwnd_ = ::CreateWindowExW(exStyle, className, text, style, r.left, r.top, r.width, r.height,
                             parent, reinterpret_cast<HMENU>(id), backend_.Instance(), nullptr);
-  if (!hwnd_)
-    throw std::runtime_error(WideToUtf8(
-        win32::Win32Error{std::wstring(L"CreateWindowExW ") + className, ::GetLastError()}.Message()));
+  if (!hwnd_) {
+    const DWORD code = ::GetLastError();
+    throw Exception(win32::CallError(std::wstring(L"CreateWindowExW ") + className, code).message);
+  }
   return hwnd_;
 }
 

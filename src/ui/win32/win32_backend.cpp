@@ -35,6 +35,7 @@
 #include "ui/win32/tray_icon_window.h"
 #include "ui/popup_menu.h"
 #include "ui/tray_icon.h"
+#include "util/exception.h"
 #include "util/text.h"
 
 namespace quellon::ui {
@@ -285,8 +286,12 @@ void Win32Backend::DefaultException(std::exception_ptr error) {
   std::wstring text = L"Unknown error.";
   try {
     std::rethrow_exception(error);
+  } catch (const SilentAbort&) {
+    return;  // the user has already been told
+  } catch (const Exception& e) {
+    text = e.Message();
   } catch (const std::exception& e) {
-    text = Utf8ToWide(e.what());
+    text = Utf8ToWide(e.what());  // the runtime's own, such as bad_alloc
   } catch (...) {
   }
   HWND owner = mainForm_ ? reinterpret_cast<HWND>(mainForm_->NativeHandle()) : nullptr;

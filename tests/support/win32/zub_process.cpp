@@ -18,7 +18,8 @@ ZubProcess::ZubProcess(const std::wstring& parameters) {
   std::wstring folder = QUELLON_PRODUCT_DIR_W;
   if (!::CreateProcessW(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &si,
                         &pi)) {
-    error_ = win32::Win32Error{L"CreateProcessW " + exe, ::GetLastError()}.Message();
+    const DWORD code = ::GetLastError();
+    error_ = win32::CallError(L"CreateProcessW " + exe, code).message;
     return;
   }
   ::CloseHandle(pi.hThread);

@@ -22,7 +22,7 @@ class ZubProcess {
   ZubProcess& operator=(const ZubProcess&) = delete;
 
   bool Started() const { return static_cast<bool>(process_); }
-  // Why the start failed ("CreateProcessW failed: Error 2: ...").
+  // Why the start failed ("CreateProcessW <exe> failed: <system text>").
   const std::wstring& Error() const { return error_; }
   DWORD Id() const { return id_; }
 
