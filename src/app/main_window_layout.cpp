@@ -6,6 +6,7 @@ namespace quellon::app {
 
 using ui::ControlKind;
 using ui::Font;
+using ui::Row;
 using ui::Shadow;
 using ui::ShadowPosition;
 using namespace ui::keys;
@@ -35,75 +36,81 @@ constexpr unsigned kFixedCenter = ui::kFixedSize | ui::kCenter;
 // and the program's name; the content pages (185 high); the button pages
 // (38 high) at the bottom.
 const ui::ControlDesc kMainWindowControls[] = {
-    // kind, name, parent, caption, {left, top, width, height}, tab order, tag, flags, value, font, shadow
-    {kLabel, L"btnMenu", nullptr, L"\u2605", {2, 2, 17, 17}, -1, 0, ui::kFixedSize | ui::kCenter, 0,
-     Font::Pixels(15, true)},
-    {kLabel, L"lblTip1", nullptr, L"<< click here", {22, 4, 0, 0}, -1, 0, 0, 0, Font::Pixels(13, true)},
-    {kLabel, L"lblProgramName", nullptr, L"Quellon", {255, 4, 80, 0}, -1, 0, ui::kRight, 0,
-     Font::Pixels(12, true, ui::kRed)},
+    Row(kLabel, L"btnMenu").Caption(L"\u2605").At(2, 2, 17, 17).Flags(ui::kFixedSize | ui::kCenter)
+        .Font(Font::Pixels(15, true)),
+    Row(kLabel, L"lblTip1").Caption(L"<< click here").At(22, 4, 0, 0).Font(Font::Pixels(13, true)),
+    Row(kLabel, L"lblProgramName").Caption(L"Quellon").At(255, 4, 80, 0).Flags(ui::kRight)
+        .Font(Font::Pixels(12, true, ui::kRed)),
 
-    {kPages, L"tabctrlMain", nullptr, L"", {0, 34, 339, 185}, 0},
-    {kPage, L"tabOptions", L"tabctrlMain", L""},
-    {kPage, L"tabTime", L"tabctrlMain", L""},
-    {kPage, L"PrgPage", L"tabctrlMain", L""},
+    Row(kPages, L"tabctrlMain").At(0, 34, 339, 185).TabOrder(0),
+    Row(kPage, L"tabOptions").In(L"tabctrlMain"),
+    Row(kPage, L"tabTime").In(L"tabctrlMain"),
+    Row(kPage, L"PrgPage").In(L"tabctrlMain"),
     // The installer's pages, filled by the installer and uninstaller.
-    {kPage, L"tabInstall1", L"tabctrlMain", L""},
-    {kPage, L"InstallPage2", L"tabctrlMain", L""},
-    {kPage, L"InstallPage3", L"tabctrlMain", L""},
-    {kPage, L"InstallPage4", L"tabctrlMain", L""},
+    Row(kPage, L"tabInstall1").In(L"tabctrlMain"),
+    Row(kPage, L"InstallPage2").In(L"tabctrlMain"),
+    Row(kPage, L"InstallPage3").In(L"tabctrlMain"),
+    Row(kPage, L"InstallPage4").In(L"tabctrlMain"),
 
     // Options: the action, the five triggers, the time field, the
     // application box.
-    {kLabel, L"lblMainEvent", L"tabOptions", L"", {8, 2, 0, 0}, -1, 0, 0, 0, Font::Pixels(0, true)},
-    {kRadio, L"cbPeriodOfTime", L"tabOptions", L"When specified period elapses", {12, 20, 320, 17}, 0, 1,
-     ui::kChecked},
-    {kRadio, L"cbComputerIdle", L"tabOptions", L"When the computer is idle for specifed period",
-     {12, 38, 320, 17}, 1, 2},
-    {kRadio, L"cbTime", L"tabOptions", L"At specified time", {12, 56, 320, 17}, 2, 3},
-    {kRadio, L"cbMonitoredApp", L"tabOptions", L"When specified application closes", {12, 74, 320, 17}, 3, 4},
-    {kRadio, L"cbNoSound", L"tabOptions", L"When applications stop playing sounds", {12, 92, 320, 17}, 4, 5},
-    {kGroup, L"grTime", L"tabOptions", L"Time", {8, 114, 112, 62}, 5},
-    {ControlKind::TimePicker, L"dtpStartTime", L"grTime", L"", {10, 24, 92, 23}, 0},
-    {ControlKind::ComboBox, L"cbxMonitoredApp", L"tabOptions", L"", {128, 138, 146, 21}, 6, 0, ui::kSorted},
-    {kButton, L"btnMonitoredAppRefresh", L"tabOptions", L"Refresh", {278, 137, 54, 23}, 7},
+    Row(kLabel, L"lblMainEvent").In(L"tabOptions").At(8, 2, 0, 0).Font(Font::Pixels(0, true)),
+    Row(kRadio, L"cbPeriodOfTime").In(L"tabOptions").Caption(L"When specified period elapses")
+        .At(12, 20, 320, 17).TabOrder(0).Tag(1).Flags(ui::kChecked),
+    Row(kRadio, L"cbComputerIdle").In(L"tabOptions").Caption(L"When the computer is idle for specifed period")
+        .At(12, 38, 320, 17).TabOrder(1).Tag(2),
+    Row(kRadio, L"cbTime").In(L"tabOptions").Caption(L"At specified time").At(12, 56, 320, 17).TabOrder(2)
+        .Tag(3),
+    Row(kRadio, L"cbMonitoredApp").In(L"tabOptions").Caption(L"When specified application closes")
+        .At(12, 74, 320, 17).TabOrder(3).Tag(4),
+    Row(kRadio, L"cbNoSound").In(L"tabOptions").Caption(L"When applications stop playing sounds")
+        .At(12, 92, 320, 17).TabOrder(4).Tag(5),
+    Row(kGroup, L"grTime").In(L"tabOptions").Caption(L"Time").At(8, 114, 112, 62).TabOrder(5),
+    Row(ControlKind::TimePicker, L"dtpStartTime").In(L"grTime").At(10, 24, 92, 23).TabOrder(0),
+    Row(ControlKind::ComboBox, L"cbxMonitoredApp").In(L"tabOptions").At(128, 138, 146, 21).TabOrder(6)
+        .Flags(ui::kSorted),
+    Row(kButton, L"btnMonitoredAppRefresh").In(L"tabOptions").Caption(L"Refresh").At(278, 137, 54, 23)
+        .TabOrder(7),
 
     // Counting.
-    {kLabel, L"lblRemainingTimeDesc", L"tabTime", L"Time remaining to shutdown:", {0, 22, 339, 16}, -1, 0,
-     kFixedCenter},
-    {kLabel, L"lblRemainingTime", L"tabTime", L"00:00:00", {0, 42, 339, 42}, -1, 0, kFixedCenter, 0, kBig,
-     kBigShadow},
-    {kLabel, L"lblAppCloseDesc", L"tabTime", L"Application to be closed:", {0, 96, 339, 16}, -1, 0,
-     kFixedCenter},
-    {kLabel, L"lblAppClose", L"tabTime", L"", {8, 116, 0, 0}, -1, 0, 0, 0, Font::Pixels(0, true, ui::kMaroon)},
+    Row(kLabel, L"lblRemainingTimeDesc").In(L"tabTime").Caption(L"Time remaining to shutdown:")
+        .At(0, 22, 339, 16).Flags(kFixedCenter),
+    Row(kLabel, L"lblRemainingTime").In(L"tabTime").Caption(L"00:00:00").At(0, 42, 339, 42)
+        .Flags(kFixedCenter).Font(kBig).Shadow(kBigShadow),
+    Row(kLabel, L"lblAppCloseDesc").In(L"tabTime").Caption(L"Application to be closed:").At(0, 96, 339, 16)
+        .Flags(kFixedCenter),
+    Row(kLabel, L"lblAppClose").In(L"tabTime").At(8, 116, 0, 0).Font(Font::Pixels(0, true, ui::kMaroon)),
 
     // Waiting for the application.
-    {kLabel, L"lblMonitoredAppNameDesc", L"PrgPage", L"Waiting for closing application:", {0, 14, 339, 16},
-     -1, 0, kFixedCenter},
-    {kLabel, L"lblMonitoredAppName", L"PrgPage", L"", {8, 34, 0, 0}, -1, 0, 0, 0, kBigMaroon, kBigShadow},
-    {kLabel, L"lblMainActionDesc", L"PrgPage", L"", {0, 84, 339, 16}, -1, 0, kFixedCenter},
-    {ControlKind::Edit, L"edtLastClosedApp", L"PrgPage", L"", {8, 150, 323, 21}, 0, 0,
-     ui::kReadOnly | ui::kHidden},
+    Row(kLabel, L"lblMonitoredAppNameDesc").In(L"PrgPage").Caption(L"Waiting for closing application:")
+        .At(0, 14, 339, 16).Flags(kFixedCenter),
+    Row(kLabel, L"lblMonitoredAppName").In(L"PrgPage").At(8, 34, 0, 0).Font(kBigMaroon).Shadow(kBigShadow),
+    Row(kLabel, L"lblMainActionDesc").In(L"PrgPage").At(0, 84, 339, 16).Flags(kFixedCenter),
+    Row(ControlKind::Edit, L"edtLastClosedApp").In(L"PrgPage").At(8, 150, 323, 21).TabOrder(0)
+        .Flags(ui::kReadOnly | ui::kHidden),
 
     // Buttons.
-    {kPages, L"tabctrlButtons", nullptr, L"", {0, 219, 339, 38}, 1},
-    {kPage, L"PrgBtnPage", L"tabctrlButtons", L""},
-    {kPage, L"InstallBtnsPage", L"tabctrlButtons", L""},
-    {kButton, L"btnStart", L"PrgBtnPage", L"Begin", {132, 6, 75, 25}, 0, 0, ui::kDefault},
-    {kButton, L"btnCancel", L"PrgBtnPage", L"Cancel", {132, 6, 75, 25}, 1, 0, ui::kCancel | ui::kHidden},
+    Row(kPages, L"tabctrlButtons").At(0, 219, 339, 38).TabOrder(1),
+    Row(kPage, L"PrgBtnPage").In(L"tabctrlButtons"),
+    Row(kPage, L"InstallBtnsPage").In(L"tabctrlButtons"),
+    Row(kButton, L"btnStart").In(L"PrgBtnPage").Caption(L"Begin").At(132, 6, 75, 25).TabOrder(0)
+        .Flags(ui::kDefault),
+    Row(kButton, L"btnCancel").In(L"PrgBtnPage").Caption(L"Cancel").At(132, 6, 75, 25).TabOrder(1)
+        .Flags(ui::kCancel | ui::kHidden),
 
     // Timers and actions.
-    {ControlKind::Timer, L"timerSec", nullptr, L"", {}, -1, 0, ui::kDisabled, 1000},
-    {ControlKind::Timer, L"timerWaitForEvent", nullptr, L"", {}, -1, 0, ui::kDisabled, 700},
-    {ControlKind::Action, L"actCloseProgram", nullptr, L"Exit"},
-    {ControlKind::Action, L"actAdvenced", nullptr, L"Advanced", {}, -1, 0, 0, kF12},
-    {ControlKind::Action, L"actShowHelp", nullptr, L"Help", {}, -1, 0, 0, kF1},
-    {ControlKind::Action, L"actShowMenu", nullptr, L"", {}, -1, 0, 0, kF10},
-    {ControlKind::Action, L"actMonitoredAppRefresh", nullptr, L"", {}, -1, 0, 0, kF5},
-    {ControlKind::Action, L"actShowApp", nullptr, L"Hide window", {}, -1, 0, ui::kDisabled},
-    {ControlKind::PopupMenu, L"PopupMenu", nullptr, L""},
-    {ControlKind::PopupMenu, L"TrayMenu", nullptr, L""},
+    Row(ControlKind::Timer, L"timerSec").Flags(ui::kDisabled).Interval(1000),
+    Row(ControlKind::Timer, L"timerWaitForEvent").Flags(ui::kDisabled).Interval(700),
+    Row(ControlKind::Action, L"actCloseProgram").Caption(L"Exit"),
+    Row(ControlKind::Action, L"actAdvenced").Caption(L"Advanced").ShortCut(kF12),
+    Row(ControlKind::Action, L"actShowHelp").Caption(L"Help").ShortCut(kF1),
+    Row(ControlKind::Action, L"actShowMenu").ShortCut(kF10),
+    Row(ControlKind::Action, L"actMonitoredAppRefresh").ShortCut(kF5),
+    Row(ControlKind::Action, L"actShowApp").Caption(L"Hide window").Flags(ui::kDisabled),
+    Row(ControlKind::PopupMenu, L"PopupMenu"),
+    Row(ControlKind::PopupMenu, L"TrayMenu"),
     // Hidden until the window goes to the tray; its hint is the caption.
-    {ControlKind::TrayIcon, L"TrayIcon", nullptr, L"ZUB"},
+    Row(ControlKind::TrayIcon, L"TrayIcon").Caption(L"ZUB"),
 };
 
 const size_t kMainWindowControlCount = std::size(kMainWindowControls);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "ui/button.h"
+#include "ui/control_table.h"
 
 namespace quellon::ui {
 
@@ -12,6 +13,13 @@ Action::~Action() {
   std::vector<Button*> clients;
   clients.swap(clients_);
   for (Button* b : clients) b->SetAction(nullptr);
+}
+
+void Action::ApplyDesc(const ControlDesc& desc) {
+  Component::ApplyDesc(desc);
+  SetCaption(desc.caption ? desc.caption : L"");
+  SetEnabled((desc.flags & kDisabled) == 0);
+  SetShortCut({desc.value, kNoShift});
 }
 
 void Action::SetCaption(const std::wstring& caption) {

@@ -34,6 +34,10 @@ class Action : public Component {
   void AddClient(Button* button);
   void RemoveClient(Button* button);
 
+ protected:
+  // The caption, kDisabled, the shortcut key.
+  void ApplyDesc(const ControlDesc& desc) override;
+
  private:
   void Notify();
 

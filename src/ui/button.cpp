@@ -1,6 +1,7 @@
 #include "ui/button.h"
 
 #include "ui/action.h"
+#include "ui/control_table.h"
 #include "ui/form.h"
 
 namespace quellon::ui {
@@ -10,6 +11,13 @@ Button::Button(Form& form, std::wstring name, Control* parent)
 
 Button::~Button() {
   if (action_) action_->RemoveClient(this);
+}
+
+void Button::ApplyDesc(const ControlDesc& desc) {
+  Control::ApplyDesc(desc);
+  SetDefault((desc.flags & kDefault) != 0);
+  SetCancel((desc.flags & kCancel) != 0);
+  SetModalResult(desc.value);
 }
 
 void Button::SetDefault(bool on) {

@@ -29,6 +29,10 @@ class Button : public Control {
 
   void Click() override;
 
+ protected:
+  // kDefault, kCancel, the modal result.
+  void ApplyDesc(const ControlDesc& desc) override;
+
  private:
   bool default_ = false;
   bool cancel_ = false;

@@ -15,6 +15,10 @@ class CheckBox : public Control {
   // A user's click toggles the state.
   void Click() override;
 
+ protected:
+  // kChecked.
+  void ApplyDesc(const ControlDesc& desc) override;
+
  private:
   bool checked_ = false;
 };

@@ -2,12 +2,19 @@
 
 #include <algorithm>
 
+#include "ui/control_table.h"
 #include "util/text.h"
 
 namespace quellon::ui {
 
 ComboBox::ComboBox(Form& form, std::wstring name, Control* parent)
     : Control(form, ControlKind::ComboBox, std::move(name), parent) {}
+
+void ComboBox::ApplyDesc(const ControlDesc& desc) {
+  SetStyle((desc.flags & kPickList) ? ComboStyle::DropDownList : ComboStyle::DropDown);
+  SetSorted((desc.flags & kSorted) != 0);
+  Control::ApplyDesc(desc);
+}
 
 void ComboBox::SetStyle(ComboStyle style) {
   if (style == style_) return;

@@ -46,6 +46,9 @@ class ComboBox : public Control {
   void NativeItemSelected(int index);
 
  protected:
+  // kPickList and kSorted, before the caption (a pick list shows only an
+  // item's text).
+  void ApplyDesc(const ControlDesc& desc) override;
   void TextChanged() override;
 
  private:

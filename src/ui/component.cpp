@@ -1,5 +1,6 @@
 #include "ui/component.h"
 
+#include "ui/control_table.h"
 #include "ui/form.h"
 
 namespace quellon::ui {
@@ -21,27 +22,6 @@ void Component::DestroyPeer() {
 
 Backend& Component::GetBackend() const { return form_->GetBackend(); }
 
-const wchar_t* KindName(ControlKind kind) {
-  switch (kind) {
-    case ControlKind::Form: return L"Form";
-    case ControlKind::Label: return L"Label";
-    case ControlKind::Button: return L"Button";
-    case ControlKind::CheckBox: return L"CheckBox";
-    case ControlKind::RadioButton: return L"RadioButton";
-    case ControlKind::GroupBox: return L"GroupBox";
-    case ControlKind::PageControl: return L"PageControl";
-    case ControlKind::TabSheet: return L"TabSheet";
-    case ControlKind::ComboBox: return L"ComboBox";
-    case ControlKind::Edit: return L"Edit";
-    case ControlKind::SpinEdit: return L"SpinEdit";
-    case ControlKind::TimePicker: return L"TimePicker";
-    case ControlKind::ProgressBar: return L"ProgressBar";
-    case ControlKind::Timer: return L"Timer";
-    case ControlKind::Action: return L"Action";
-    case ControlKind::PopupMenu: return L"PopupMenu";
-    case ControlKind::TrayIcon: return L"TrayIcon";
-  }
-  return L"?";
-}
+void Component::ApplyDesc(const ControlDesc& desc) { SetTag(desc.tag); }
 
 }  // namespace quellon::ui

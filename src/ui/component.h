@@ -9,6 +9,7 @@
 
 namespace quellon::ui {
 
+class ControlDesc;
 class Form;
 
 using Handler = std::function<void()>;
@@ -36,6 +37,10 @@ class Component {
   uintptr_t NativeHandle() const { return peer_ ? peer_->NativeHandle() : 0; }
 
  protected:
+  // Takes the initial state of its control table row, before it has a
+  // peer and before any handler is bound (so nothing runs). Each class
+  // applies the fields that mean something for it, then its base's.
+  virtual void ApplyDesc(const ControlDesc& desc);
   void Changed(Property what) {
     if (peer_) peer_->Changed(what);
   }

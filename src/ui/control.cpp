@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "ui/control_table.h"
 #include "ui/form.h"
+#include "ui/kinds.h"
 #include "util/text.h"
 
 namespace quellon::ui {
@@ -18,16 +20,15 @@ Control::~Control() {
   for (Control* child : children_) child->parent_ = nullptr;
 }
 
-bool Control::IsContainer() const {
-  switch (Kind()) {
-    case ControlKind::Form:
-    case ControlKind::GroupBox:
-    case ControlKind::PageControl:
-    case ControlKind::TabSheet:
-      return true;
-    default:
-      return false;
-  }
+bool Control::IsContainer() const { return Describe(Kind()).holds != Holds::Nothing; }
+
+void Control::ApplyDesc(const ControlDesc& desc) {
+  Component::ApplyDesc(desc);
+  SetBounds(desc.bounds);
+  if (desc.flags & kHidden) SetVisible(false);
+  if (desc.flags & kDisabled) SetEnabled(false);
+  SetFont(desc.font);
+  SetCaption(desc.caption ? desc.caption : L"");
 }
 
 void Control::AddChild(Control* child) { children_.push_back(child); }
@@ -38,7 +39,9 @@ void Control::RemoveChild(Control* child) {
 
 void Control::SetParent(Control& parent) {
   if (&parent == parent_) return;
-  if (!parent.IsContainer() || parent.Kind() == ControlKind::PageControl)
+  // Only controls move, and only into what holds controls (pages stay in
+  // their page control).
+  if (Describe(parent.Kind()).holds != Holds::Controls || Describe(Kind()).sitsIn != Holds::Controls)
     throw std::logic_error("ui: " + WideToUtf8(parent.Name()) + " cannot hold " +
                            WideToUtf8(Name()));
   for (const Control* p = &parent; p; p = p->Parent())

@@ -83,6 +83,8 @@ class Control : public Component {
   virtual void NativeTextChanged(const std::wstring& text);
 
  protected:
+  // Bounds, hidden, disabled, font and caption.
+  void ApplyDesc(const ControlDesc& desc) override;
   // After the text changed, from the code or the user.
   virtual void TextChanged() {}
   virtual void FontChanged() {}

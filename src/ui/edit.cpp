@@ -1,5 +1,7 @@
 #include "ui/edit.h"
 
+#include "ui/control_table.h"
+
 namespace quellon::ui {
 
 Edit::Edit(Form& form, std::wstring name, Control* parent)
@@ -7,6 +9,11 @@ Edit::Edit(Form& form, std::wstring name, Control* parent)
 
 Edit::Edit(Form& form, ControlKind kind, std::wstring name, Control* parent)
     : Control(form, kind, std::move(name), parent) {}
+
+void Edit::ApplyDesc(const ControlDesc& desc) {
+  Control::ApplyDesc(desc);
+  SetReadOnly((desc.flags & kReadOnly) != 0);
+}
 
 void Edit::SetReadOnly(bool on) {
   if (on == readOnly_) return;

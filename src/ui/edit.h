@@ -27,6 +27,8 @@ class Edit : public Control {
 
  protected:
   Edit(Form& form, ControlKind kind, std::wstring name, Control* parent);
+  // kReadOnly.
+  void ApplyDesc(const ControlDesc& desc) override;
   void TextChanged() override { Run(OnChange); }
 
  private:

@@ -4,19 +4,8 @@
 
 #include "ui/action.h"
 #include "ui/button.h"
-#include "ui/check_box.h"
-#include "ui/combo_box.h"
-#include "ui/edit.h"
-#include "ui/group_box.h"
-#include "ui/label.h"
-#include "ui/page_control.h"
+#include "ui/kinds.h"
 #include "ui/popup_menu.h"
-#include "ui/progress_bar.h"
-#include "ui/radio_button.h"
-#include "ui/spin_edit.h"
-#include "ui/time_picker.h"
-#include "ui/timer.h"
-#include "ui/tray_icon.h"
 #include "util/text.h"
 
 namespace quellon::ui {
@@ -54,22 +43,21 @@ Form::~Form() {
   while (!components_.empty()) components_.pop_back();
 }
 
-bool Form::IsControlKind(ControlKind kind) {
-  switch (kind) {
-    case ControlKind::Timer:
-    case ControlKind::Action:
-    case ControlKind::PopupMenu:
-    case ControlKind::TrayIcon:
-    case ControlKind::Form:
-      return false;
-    default:
-      return true;
-  }
-}
-
 std::string Form::MissingMessage(const std::wstring& name) {
   return "ui: no component " + WideToUtf8(name) + " of the asked kind";
 }
+
+namespace detail {
+
+void BindMismatch(const Form& form, const Component& component, bool formFits) {
+  std::string what = WideToUtf8(component.Name()) + " (" + WideToUtf8(KindName(component.Kind())) + ")";
+  if (!formFits)
+    throw std::logic_error("ui: " + what + " is bound to a member of another form than " +
+                           WideToUtf8(form.Name()));
+  throw std::logic_error("ui: " + what + " is bound to a member of another type");
+}
+
+}  // namespace detail
 
 Control* Form::ParentFor(const ControlDesc& desc) {
   if (!desc.parent || !*desc.parent) return this;
@@ -84,110 +72,29 @@ Component& Form::CreateComponent(const ControlDesc& desc) {
   std::wstring name = desc.name ? desc.name : L"";
   if (name.empty() || byName_.count(name) || name == Name())
     throw std::logic_error("ui: missing or repeated name " + WideToUtf8(name));
-  std::unique_ptr<Component> made;
-  Control* control = nullptr;
-  if (!IsControlKind(desc.kind)) {
+  const KindInfo& kind = Describe(desc.kind);
+  if (!kind.make)
+    throw std::logic_error("ui: " + WideToUtf8(name) + ": no row makes a " + WideToUtf8(kind.name));
+  Control* parent = nullptr;
+  if (kind.sitsIn == Holds::Nothing) {
     if (desc.parent && *desc.parent)
       throw std::logic_error("ui: " + WideToUtf8(name) + " belongs to the form itself");
-    if (desc.kind == ControlKind::PopupMenu) {
-      made = std::make_unique<PopupMenu>(*this, name);
-    } else if (desc.kind == ControlKind::TrayIcon) {
-      auto t = std::make_unique<TrayIcon>(*this, name);
-      t->SetHint(desc.caption ? desc.caption : L"");
-      made = std::move(t);
-    } else if (desc.kind == ControlKind::Timer) {
-      auto t = std::make_unique<Timer>(*this, name);
-      t->SetEnabled((desc.flags & kDisabled) == 0);
-      if (desc.value > 0) t->SetInterval(desc.value);
-      made = std::move(t);
-    } else {
-      auto a = std::make_unique<Action>(*this, name);
-      a->SetCaption(desc.caption ? desc.caption : L"");
-      a->SetEnabled((desc.flags & kDisabled) == 0);
-      a->SetShortCut({desc.value, kNoShift});
-      made = std::move(a);
-    }
   } else {
-    Control* parent = ParentFor(desc);
-    bool pageParent = parent->Kind() == ControlKind::PageControl;
-    if (!parent->IsContainer() || pageParent != (desc.kind == ControlKind::TabSheet))
-      throw std::logic_error("ui: " + WideToUtf8(parent->Name()) + " cannot hold " +
-                             WideToUtf8(name));
-    switch (desc.kind) {
-      case ControlKind::Label: made = std::make_unique<Label>(*this, name, parent); break;
-      case ControlKind::Button: made = std::make_unique<Button>(*this, name, parent); break;
-      case ControlKind::CheckBox: made = std::make_unique<CheckBox>(*this, name, parent); break;
-      case ControlKind::RadioButton: made = std::make_unique<RadioButton>(*this, name, parent); break;
-      case ControlKind::GroupBox: made = std::make_unique<GroupBox>(*this, name, parent); break;
-      case ControlKind::PageControl: made = std::make_unique<PageControl>(*this, name, parent); break;
-      case ControlKind::TabSheet:
-        made = std::make_unique<TabSheet>(*this, name, *static_cast<PageControl*>(parent));
-        break;
-      case ControlKind::ComboBox: made = std::make_unique<ComboBox>(*this, name, parent); break;
-      case ControlKind::Edit: made = std::make_unique<Edit>(*this, name, parent); break;
-      case ControlKind::SpinEdit: made = std::make_unique<SpinEdit>(*this, name, parent); break;
-      case ControlKind::TimePicker: made = std::make_unique<TimePicker>(*this, name, parent); break;
-      case ControlKind::ProgressBar: made = std::make_unique<ProgressBar>(*this, name, parent); break;
-      default: throw std::logic_error("ui: " + WideToUtf8(name) + " is not a control kind");
-    }
-    control = static_cast<Control*>(made.get());
-    // State first, quietly (no handlers are bound yet), then the window.
-    // A label sizes itself once, at the end, from its final text, font and
-    // alignment and the edge the table gives.
-    auto* label = desc.kind == ControlKind::Label ? static_cast<Label*>(control) : nullptr;
-    if (label) label->SetAutoSize(false);
-    if (desc.kind != ControlKind::TabSheet) control->SetBounds(desc.bounds);
-    if (desc.flags & kHidden) control->SetVisible(false);
-    if (desc.flags & kDisabled) control->SetEnabled(false);
-    control->SetFont(desc.font);
-    switch (desc.kind) {
-      case ControlKind::Label: {
-        auto* l = static_cast<Label*>(control);
-        l->SetAlignment((desc.flags & kCenter)  ? Alignment::Center
-                        : (desc.flags & kRight) ? Alignment::Right
-                                                : Alignment::Left);
-        l->SetWordWrap((desc.flags & kWordWrap) != 0);
-        l->SetShowAccelChar((desc.flags & kNoAccelChar) == 0);
-        l->SetShadow(desc.shadow);
-        break;
-      }
-      case ControlKind::Button: {
-        auto* b = static_cast<Button*>(control);
-        b->SetDefault((desc.flags & kDefault) != 0);
-        b->SetCancel((desc.flags & kCancel) != 0);
-        b->SetModalResult(desc.value);
-        break;
-      }
-      case ControlKind::CheckBox:
-        static_cast<CheckBox*>(control)->SetChecked((desc.flags & kChecked) != 0);
-        break;
-      case ControlKind::RadioButton:
-        static_cast<RadioButton*>(control)->SetChecked((desc.flags & kChecked) != 0);
-        break;
-      case ControlKind::ComboBox: {
-        auto* c = static_cast<ComboBox*>(control);
-        c->SetStyle((desc.flags & kPickList) ? ComboStyle::DropDownList : ComboStyle::DropDown);
-        c->SetSorted((desc.flags & kSorted) != 0);
-        break;
-      }
-      case ControlKind::Edit:
-        static_cast<Edit*>(control)->SetReadOnly((desc.flags & kReadOnly) != 0);
-        break;
-      case ControlKind::SpinEdit:
-        static_cast<SpinEdit*>(control)->SetValue(desc.value);
-        break;
-      default:
-        break;
-    }
-    if (desc.kind != ControlKind::SpinEdit) control->SetCaption(desc.caption ? desc.caption : L"");
-    if (label) label->SetAutoSize((desc.flags & kFixedSize) == 0);
+    parent = ParentFor(desc);
+    if (Describe(parent->Kind()).holds != kind.sitsIn)
+      throw std::logic_error("ui: " + WideToUtf8(parent->Name()) + " cannot hold " + WideToUtf8(name));
   }
-  made->SetTag(desc.tag);
+  std::unique_ptr<Component> made = kind.make(*this, name, parent);
+  // State first, quietly (no handlers are bound yet), then the window.
+  made->ApplyDesc(desc);
   Component& result = *made;
   components_.push_back(std::move(made));
   byName_[name] = &result;
   result.CreatePeer();
-  if (control && desc.tabOrder >= 0) control->SetTabOrder(desc.tabOrder);
+  if (kind.control && desc.tabOrder >= 0) static_cast<Control&>(result).SetTabOrder(desc.tabOrder);
+  // Last: a member is only ever set to a component that is whole, in the
+  // form and with its window.
+  if (desc.bind) desc.bind(*this, result);
   return result;
 }
 
@@ -330,7 +237,7 @@ void Form::DestroyWindows() {
   Run(OnDestroy);
   focused_ = nullptr;
   for (auto it = components_.rbegin(); it != components_.rend(); ++it)
-    if (!IsControlKind((*it)->Kind())) (*it)->DestroyPeer();
+    if (!Describe((*it)->Kind()).control) (*it)->DestroyPeer();
   const std::vector<Control*> children = Controls();
   for (auto it = children.rbegin(); it != children.rend(); ++it) DestroyPeers(**it);
   DestroyPeer();

@@ -46,7 +46,8 @@ class Form : public Control {
   Backend& GetBackend() const { return *backend_; }
 
   // Building. Throws std::logic_error on a duplicate name, an unknown or
-  // unsuitable parent.
+  // unsuitable parent, or a row's binder that does not fit the form or
+  // the component (the component is made and stays in the form).
   template <size_t N>
   void CreateControls(const ControlDesc (&descs)[N]) {
     CreateControls(descs, N);
@@ -131,7 +132,6 @@ class Form : public Control {
 
  private:
   static std::string MissingMessage(const std::wstring& name);
-  static bool IsControlKind(ControlKind kind);
   Control* ParentFor(const ControlDesc& desc);
   void DestroyPeers(Control& control);
   void ApplyState(WindowState state);

@@ -1,11 +1,24 @@
 #include "ui/label.h"
 
+#include "ui/control_table.h"
 #include "ui/form.h"
 
 namespace quellon::ui {
 
 Label::Label(Form& form, std::wstring name, Control* parent)
     : Control(form, ControlKind::Label, std::move(name), parent) {}
+
+void Label::ApplyDesc(const ControlDesc& desc) {
+  SetAutoSize(false);
+  Control::ApplyDesc(desc);
+  SetAlignment((desc.flags & kCenter)  ? Alignment::Center
+               : (desc.flags & kRight) ? Alignment::Right
+                                       : Alignment::Left);
+  SetWordWrap((desc.flags & kWordWrap) != 0);
+  SetShowAccelChar((desc.flags & kNoAccelChar) == 0);
+  SetShadow(desc.shadow);
+  SetAutoSize((desc.flags & kFixedSize) == 0);
+}
 
 void Label::SetAlignment(Alignment a) {
   if (a == alignment_) return;
@@ -58,7 +71,7 @@ void Label::AdjustBounds() {
 }
 
 void Label::NativeMouseEnter() {
-  if (mouseIn_ || !Enabled()) return;
+  if (mouseIn_ || !Enabled() || !TracksMouse()) return;
   mouseIn_ = true;
   Run(OnMouseEnter);
 }

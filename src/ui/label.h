@@ -23,8 +23,12 @@ class Label : public Control {
   const Shadow& GetShadow() const { return shadow_; }
   void SetShadow(const Shadow& shadow);
 
+  // Only a label with one of these follows the pointer (watching for it to
+  // leave costs the system a timer while the pointer rests on the label);
+  // they may be set at any time, and count from the next time it enters.
   Handler OnMouseEnter;
   Handler OnMouseLeave;
+  bool TracksMouse() const { return OnMouseEnter || OnMouseLeave; }
   bool MouseInControl() const { return mouseIn_; }
 
   // Backend side: the pointer entered or left the label.
@@ -35,6 +39,10 @@ class Label : public Control {
   void AdjustBounds();
 
  protected:
+  // Alignment (kCenter, kRight), kWordWrap, kNoAccelChar, the shadow; the
+  // size is fitted once, from the final text, font and alignment, unless
+  // kFixedSize.
+  void ApplyDesc(const ControlDesc& desc) override;
   void TextChanged() override { AdjustBounds(); }
   void FontChanged() override { AdjustBounds(); }
 

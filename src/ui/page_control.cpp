@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "ui/control_table.h"
 #include "util/text.h"
 
 namespace quellon::ui {
@@ -10,6 +11,12 @@ TabSheet::TabSheet(Form& form, std::wstring name, PageControl& pages)
     : Control(form, ControlKind::TabSheet, std::move(name), &pages) {
   SetBounds({0, 0, pages.Width(), pages.Height()});
   pages.PageAdded(*this);
+}
+
+void TabSheet::ApplyDesc(const ControlDesc& desc) {
+  ControlDesc filling = desc;
+  filling.bounds = Bounds();
+  Control::ApplyDesc(filling);
 }
 
 PageControl& TabSheet::Pages() const { return *static_cast<PageControl*>(Parent()); }

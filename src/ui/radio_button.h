@@ -17,6 +17,10 @@ class RadioButton : public Control {
   // A user's click checks the button.
   void Click() override;
 
+ protected:
+  // kChecked.
+  void ApplyDesc(const ControlDesc& desc) override;
+
  private:
   bool checked_ = false;
 };

@@ -4,6 +4,8 @@
 #include <cwctype>
 #include <string>
 
+#include "ui/control_table.h"
+
 namespace quellon::ui {
 
 namespace {
@@ -32,6 +34,11 @@ bool ParseInt(const std::wstring& text, int& out) {
 SpinEdit::SpinEdit(Form& form, std::wstring name, Control* parent)
     : Edit(form, ControlKind::SpinEdit, std::move(name), parent) {
   StoreText(L"0");
+}
+
+void SpinEdit::ApplyDesc(const ControlDesc& desc) {
+  Edit::ApplyDesc(desc);
+  SetValue(desc.value);
 }
 
 void SpinEdit::SetRange(int minValue, int maxValue) {

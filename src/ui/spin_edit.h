@@ -24,6 +24,10 @@ class SpinEdit : public Edit {
   void NativeStep(int direction);
   void NativeFocusLost() override;
 
+ protected:
+  // The value instead of a caption.
+  void ApplyDesc(const ControlDesc& desc) override;
+
  private:
   int Clamp(int value) const;
 

@@ -11,6 +11,10 @@ class TabSheet : public Control {
   TabSheet(Form& form, std::wstring name, PageControl& pages);
 
   PageControl& Pages() const;
+
+ protected:
+  // As any control's, but a page keeps filling its page control.
+  void ApplyDesc(const ControlDesc& desc) override;
 };
 
 }  // namespace quellon::ui

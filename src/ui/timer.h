@@ -23,6 +23,10 @@ class Timer : public Component {
   // Backend side: the interval has passed.
   void Fire();
 
+ protected:
+  // kDisabled; the interval when positive.
+  void ApplyDesc(const ControlDesc& desc) override;
+
  private:
   bool enabled_ = true;
   int interval_ = 1000;

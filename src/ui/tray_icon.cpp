@@ -1,10 +1,16 @@
 #include "ui/tray_icon.h"
 
+#include "ui/control_table.h"
 #include "ui/popup_menu.h"
 
 namespace quellon::ui {
 
 TrayIcon::TrayIcon(Form& form, std::wstring name) : Component(form, ControlKind::TrayIcon, std::move(name)) {}
+
+void TrayIcon::ApplyDesc(const ControlDesc& desc) {
+  Component::ApplyDesc(desc);
+  SetHint(desc.caption ? desc.caption : L"");
+}
 
 bool TrayIcon::SetVisible(bool on) {
   if (on == visible_) return true;

@@ -46,6 +46,10 @@ class TrayIcon : public Component {
   // The system refused to show the icon.
   void NativeShowFailed() { failed_ = true; }
 
+ protected:
+  // The caption is the hint.
+  void ApplyDesc(const ControlDesc& desc) override;
+
  private:
   bool visible_ = false;
   bool failed_ = false;

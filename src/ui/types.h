@@ -47,7 +47,7 @@ struct Font {
 
   int Size() const { return (height * 72 + 48) / 96; }
   void SetSize(int points) { height = (points * 96 + 36) / 72; }
-  static Font Pixels(int px, bool bold = false, Color color = kDefaultColor) {
+  static constexpr Font Pixels(int px, bool bold = false, Color color = kDefaultColor) {
     Font f;
     f.height = px;
     f.bold = bold;
@@ -90,6 +90,9 @@ enum class ControlKind {
   PopupMenu,
   TrayIcon,
 };
+// One more than the last kind: the kind table (ui/kinds.h) and each
+// backend's peer table have this many rows.
+constexpr int kControlKindCount = static_cast<int>(ControlKind::TrayIcon) + 1;
 
 const wchar_t* KindName(ControlKind kind);
 

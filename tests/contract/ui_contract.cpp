@@ -1,15 +1,18 @@
 #include "contract/ui_contract.h"
 
+#include <set>
 #include <stdexcept>
 
 #include "ui/action.h"
 #include "ui/button.h"
 #include "ui/check_box.h"
 #include "ui/group_box.h"
+#include "ui/kinds.h"
 #include "ui/label.h"
 #include "ui/page_control.h"
 #include "ui/radio_button.h"
 #include "ui/timer.h"
+#include "util/text.h"
 
 namespace quellon::test {
 
@@ -21,30 +24,32 @@ const FormDesc kContractForm = {L"QuellonContractForm", L"ContractForm", L"Contr
                                 BorderStyle::Single, kSystemMenu | kMinimizeBox, false};
 
 const ControlDesc kContractControls[] = {
-    {ControlKind::PageControl, L"pages", nullptr, L"", {0, 0, 300, 200}},
-    {ControlKind::TabSheet, L"pageA", L"pages", L""},
-    {ControlKind::TabSheet, L"pageB", L"pages", L""},
-    {ControlKind::RadioButton, L"r1", L"pageA", L"One", {8, 8, 100, 17}, -1, 1, kChecked},
-    {ControlKind::RadioButton, L"r2", L"pageA", L"Two", {8, 28, 100, 17}, -1, 2},
-    {ControlKind::RadioButton, L"r3", L"pageA", L"Three", {8, 48, 100, 17}, -1, 3},
-    {ControlKind::GroupBox, L"group", L"pageA", L"Group", {120, 8, 170, 70}},
-    {ControlKind::RadioButton, L"g1", L"group", L"G one", {8, 20, 100, 17}, -1, 0, kChecked},
-    {ControlKind::RadioButton, L"g2", L"group", L"G two", {8, 40, 100, 17}},
-    {ControlKind::CheckBox, L"check", L"pageA", L"Check", {8, 80, 100, 17}},
-    {ControlKind::Edit, L"edit", L"pageA", L"start", {8, 104, 120, 21}},
-    {ControlKind::ComboBox, L"combo", L"pageA", L"", {140, 104, 120, 21}},
-    {ControlKind::SpinEdit, L"spin", L"pageA", L"", {8, 132, 60, 21}, -1, 0, 0, 5},
-    {ControlKind::TimePicker, L"time", L"pageA", L"", {140, 132, 100, 23}},
-    {ControlKind::Label, L"label", L"pageA", L"Label", {8, 160, 0, 0}},
-    {ControlKind::Label, L"right", L"pageA", L"Right", {150, 160, 100, 0}, -1, 0, kRight},
-    {ControlKind::Label, L"onB", L"pageB", L"On page B", {8, 8, 0, 0}},
-    {ControlKind::Button, L"ok", nullptr, L"OK", {8, 212, 75, 25}, -1, 0, kDefault},
-    {ControlKind::Button, L"cancel", nullptr, L"Cancel", {90, 212, 75, 25}, -1, 0, kCancel},
-    {ControlKind::Button, L"linked", nullptr, L"Linked", {172, 212, 75, 25}},
-    {ControlKind::Timer, L"timer", nullptr, L"", {}, -1, 0, kDisabled, 50},
-    {ControlKind::Action, L"action", nullptr, L"Act", {}, -1, 0, 0, keys::kF5},
-    {ControlKind::TrayIcon, L"tray", nullptr, L"Tip"},
-    {ControlKind::PopupMenu, L"menu", nullptr, L""},
+    Row(ControlKind::PageControl, L"pages").At(0, 0, 300, 200),
+    Row(ControlKind::TabSheet, L"pageA").In(L"pages"),
+    Row(ControlKind::TabSheet, L"pageB").In(L"pages"),
+    Row(ControlKind::RadioButton, L"r1").In(L"pageA").Caption(L"One").At(8, 8, 100, 17).Tag(1)
+        .Flags(kChecked),
+    Row(ControlKind::RadioButton, L"r2").In(L"pageA").Caption(L"Two").At(8, 28, 100, 17).Tag(2),
+    Row(ControlKind::RadioButton, L"r3").In(L"pageA").Caption(L"Three").At(8, 48, 100, 17).Tag(3),
+    Row(ControlKind::GroupBox, L"group").In(L"pageA").Caption(L"Group").At(120, 8, 170, 70),
+    Row(ControlKind::RadioButton, L"g1").In(L"group").Caption(L"G one").At(8, 20, 100, 17).Flags(kChecked),
+    Row(ControlKind::RadioButton, L"g2").In(L"group").Caption(L"G two").At(8, 40, 100, 17),
+    Row(ControlKind::CheckBox, L"check").In(L"pageA").Caption(L"Check").At(8, 80, 100, 17),
+    Row(ControlKind::Edit, L"edit").In(L"pageA").Caption(L"start").At(8, 104, 120, 21),
+    Row(ControlKind::ComboBox, L"combo").In(L"pageA").At(140, 104, 120, 21),
+    Row(ControlKind::SpinEdit, L"spin").In(L"pageA").At(8, 132, 60, 21).Value(5),
+    Row(ControlKind::TimePicker, L"time").In(L"pageA").At(140, 132, 100, 23),
+    Row(ControlKind::Label, L"label").In(L"pageA").Caption(L"Label").At(8, 160, 0, 0),
+    Row(ControlKind::Label, L"right").In(L"pageA").Caption(L"Right").At(150, 160, 100, 0).Flags(kRight),
+    Row(ControlKind::Label, L"onB").In(L"pageB").Caption(L"On page B").At(8, 8, 0, 0),
+    Row(ControlKind::Button, L"ok").Caption(L"OK").At(8, 212, 75, 25).Flags(kDefault),
+    Row(ControlKind::Button, L"cancel").Caption(L"Cancel").At(90, 212, 75, 25).Flags(kCancel),
+    Row(ControlKind::Button, L"linked").Caption(L"Linked").At(172, 212, 75, 25),
+    Row(ControlKind::ProgressBar, L"progress").At(254, 216, 40, 17),
+    Row(ControlKind::Timer, L"timer").Flags(kDisabled).Interval(50),
+    Row(ControlKind::Action, L"action").Caption(L"Act").ShortCut(keys::kF5),
+    Row(ControlKind::TrayIcon, L"tray").Caption(L"Tip"),
+    Row(ControlKind::PopupMenu, L"menu"),
 };
 
 constexpr unsigned kWmUser = 0x0400;
@@ -79,6 +84,22 @@ void UiContract::SetUp() {
 void UiContract::TearDown() {
   form.reset();
   driver.reset();
+}
+
+// The form holds one of every kind a row can make, so each of the
+// backend's peer rows is made and used by the tests below.
+TEST_P(UiContract, EveryKindARowMakesGetsItsPeer) {
+  std::set<ControlKind> made;
+  for (Component* c : form->Components()) {
+    EXPECT_TRUE(c->HandleAllocated()) << WideToUtf8(c->Name());
+    made.insert(c->Kind());
+  }
+  for (int i = 0; i < kControlKindCount; ++i) {
+    auto kind = static_cast<ControlKind>(i);
+    if (!Describe(kind).make) continue;
+    EXPECT_TRUE(made.count(kind)) << WideToUtf8(KindName(kind)) << " missing";
+  }
+  EXPECT_TRUE(form->HandleAllocated());
 }
 
 TEST_P(UiContract, WindowTextIsTheCaption) {
@@ -420,8 +441,9 @@ TEST_P(UiContract, ModalFormHoldsTheOthersUntilItHasAResult) {
   const FormDesc desc = {L"QuellonContractDialog", L"Dialog", L"Dialog", 200, 80, BorderStyle::Dialog,
                          kSystemMenu, false};
   const ControlDesc controls[] = {
-      {ControlKind::Button, L"dok", nullptr, L"OK", {10, 40, 75, 25}, -1, 0, kDefault, mrOk},
-      {ControlKind::Button, L"dcancel", nullptr, L"Cancel", {100, 40, 75, 25}, -1, 0, kCancel, mrCancel},
+      Row(ControlKind::Button, L"dok").Caption(L"OK").At(10, 40, 75, 25).Flags(kDefault).ModalResult(mrOk),
+      Row(ControlKind::Button, L"dcancel").Caption(L"Cancel").At(100, 40, 75, 25).Flags(kCancel)
+          .ModalResult(mrCancel),
   };
   Form dialog(driver->GetBackend(), desc);
   dialog.CreateControls(controls);

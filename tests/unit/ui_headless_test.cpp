@@ -2,19 +2,26 @@
 // exactly: virtual time, fixed text metrics, table checking.
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "fakes/fake_clock.h"
+#include "ui/button.h"
+#include "ui/check_box.h"
 #include "ui/combo_box.h"
+#include "ui/edit.h"
 #include "ui/form.h"
 #include "ui/headless/headless_backend.h"
 #include "ui/headless/headless_user.h"
+#include "ui/group_box.h"
 #include "ui/label.h"
 #include "ui/action.h"
 #include "ui/page_control.h"
 #include "ui/popup_menu.h"
+#include "ui/radio_button.h"
+#include "ui/spin_edit.h"
 #include "ui/tray_icon.h"
 #include "ui/timer.h"
 #include "util/text.h"
@@ -34,7 +41,7 @@ class HeadlessTest : public ::testing::Test {
 };
 
 TEST_F(HeadlessTest, TimerFiresWhenItsIntervalHasPassedAndMergesLateTicks) {
-  const ControlDesc descs[] = {{ControlKind::Timer, L"t", nullptr, L"", {}, -1, 0, 0, 1000}};
+  const ControlDesc descs[] = {Row(ControlKind::Timer, L"t").Interval(1000)};
   form.CreateControls(descs);
   int fired = 0;
   form.Get<Timer>(L"t").OnTimer = [&] { ++fired; };
@@ -58,7 +65,7 @@ TEST_F(HeadlessTest, TimerFiresWhenItsIntervalHasPassedAndMergesLateTicks) {
 }
 
 TEST_F(HeadlessTest, ChangingATimerStartsItsIntervalAnew) {
-  const ControlDesc descs[] = {{ControlKind::Timer, L"t", nullptr, L"", {}, -1, 0, 0, 1000}};
+  const ControlDesc descs[] = {Row(ControlKind::Timer, L"t").Interval(1000)};
   form.CreateControls(descs);
   auto& t = form.Get<Timer>(L"t");
   int fired = 0;
@@ -80,8 +87,8 @@ TEST_F(HeadlessTest, ChangingATimerStartsItsIntervalAnew) {
 }
 
 TEST_F(HeadlessTest, ATimerStoppedByAnotherInTheSamePassDoesNotFire) {
-  const ControlDesc descs[] = {{ControlKind::Timer, L"a", nullptr, L"", {}, -1, 0, 0, 100},
-                               {ControlKind::Timer, L"b", nullptr, L"", {}, -1, 0, 0, 100}};
+  const ControlDesc descs[] = {Row(ControlKind::Timer, L"a").Interval(100),
+                               Row(ControlKind::Timer, L"b").Interval(100)};
   form.CreateControls(descs);
   std::vector<std::wstring> order;
   form.Get<Timer>(L"a").OnTimer = [&] {
@@ -95,7 +102,7 @@ TEST_F(HeadlessTest, ATimerStoppedByAnotherInTheSamePassDoesNotFire) {
 }
 
 TEST_F(HeadlessTest, TimersOfAClosedFormStop) {
-  const ControlDesc descs[] = {{ControlKind::Timer, L"t", nullptr, L"", {}, -1, 0, 0, 100}};
+  const ControlDesc descs[] = {Row(ControlKind::Timer, L"t").Interval(100)};
   form.CreateControls(descs);
   int fired = 0;
   form.Get<Timer>(L"t").OnTimer = [&] { ++fired; };
@@ -149,13 +156,13 @@ TEST(FontTest, PointSizesConvertAtNinetySixPixelsPerInch) {
 
 TEST_F(HeadlessTest, LabelSizeFollowsTextFontAndShadow) {
   const ControlDesc descs[] = {
-      {ControlKind::Label, L"plain", nullptr, L"abc", {10, 10, 0, 0}},
-      {ControlKind::Label, L"shadowed", nullptr, L"abc", {10, 30, 0, 0}, -1, 0, 0, 0, Font{},
-       Shadow{2, ShadowPosition::RightBottom}},
-      {ControlKind::Label, L"upleft", nullptr, L"abc", {10, 50, 0, 0}, -1, 0, 0, 0, Font{},
-       Shadow{2, ShadowPosition::LeftTop}},
-      {ControlKind::Label, L"fixed", nullptr, L"abc", {10, 70, 50, 16}, -1, 0, kFixedSize},
-      {ControlKind::Label, L"empty", nullptr, L"", {10, 90, 0, 0}},
+      Row(ControlKind::Label, L"plain").Caption(L"abc").At(10, 10, 0, 0),
+      Row(ControlKind::Label, L"shadowed").Caption(L"abc").At(10, 30, 0, 0)
+          .Shadow(Shadow{2, ShadowPosition::RightBottom}),
+      Row(ControlKind::Label, L"upleft").Caption(L"abc").At(10, 50, 0, 0)
+          .Shadow(Shadow{2, ShadowPosition::LeftTop}),
+      Row(ControlKind::Label, L"fixed").Caption(L"abc").At(10, 70, 50, 16).Flags(kFixedSize),
+      Row(ControlKind::Label, L"empty").At(10, 90, 0, 0),
   };
   form.CreateControls(descs);
   EXPECT_EQ(form.Get<Label>(L"plain").Bounds(), (Rect{10, 10, 18 + 2, 13 + 2}));
@@ -172,21 +179,23 @@ TEST_F(HeadlessTest, LabelSizeFollowsTextFontAndShadow) {
 }
 
 TEST_F(HeadlessTest, ControlTableIsChecked) {
-  const ControlDesc base[] = {{ControlKind::PageControl, L"pages", nullptr, L"", {0, 0, 100, 100}},
-                              {ControlKind::Label, L"label", nullptr, L"x", {0, 0, 0, 0}}};
+  const ControlDesc base[] = {Row(ControlKind::PageControl, L"pages").At(0, 0, 100, 100),
+                              Row(ControlKind::Label, L"label").Caption(L"x").At(0, 0, 0, 0)};
   form.CreateControls(base);
   struct Case {
     const char* why;
     ControlDesc desc;
   };
   const Case bad[] = {
-      {"repeated name", {ControlKind::Button, L"label", nullptr, L"", {}}},
-      {"unknown parent", {ControlKind::Button, L"b", L"nowhere", L"", {}}},
-      {"a label holds nothing", {ControlKind::Button, L"b", L"label", L"", {}}},
-      {"pages hold only pages", {ControlKind::Button, L"b", L"pages", L"", {}}},
-      {"a page belongs to pages", {ControlKind::TabSheet, L"p", nullptr, L"", {}}},
-      {"timers belong to the form", {ControlKind::Timer, L"t", L"pages", L"", {}}},
-      {"no name", {ControlKind::Button, L"", nullptr, L"", {}}},
+      {"repeated name", Row(ControlKind::Button, L"label")},
+      {"unknown parent", Row(ControlKind::Button, L"b").In(L"nowhere")},
+      {"a label holds nothing", Row(ControlKind::Button, L"b").In(L"label")},
+      {"pages hold only pages", Row(ControlKind::Button, L"b").In(L"pages")},
+      {"a page belongs to pages", Row(ControlKind::TabSheet, L"p")},
+      {"timers belong to the form", Row(ControlKind::Timer, L"t").In(L"pages")},
+      {"no name", Row(ControlKind::Button, L"")},
+      {"no row makes a form", Row(ControlKind::Form, L"f")},
+      {"not a kind", Row(static_cast<ControlKind>(kControlKindCount), L"k")},
   };
   for (const Case& c : bad) EXPECT_THROW(form.CreateComponent(c.desc), std::logic_error) << c.why;
   EXPECT_THROW(form.Get<PageControl>(L"label"), std::logic_error);
@@ -194,12 +203,133 @@ TEST_F(HeadlessTest, ControlTableIsChecked) {
   EXPECT_NO_THROW(form.Get<Label>(L"label"));
 }
 
+TEST_F(HeadlessTest, EachKindTakesItsRowsState) {
+  const ControlDesc rows[] = {
+      Row(ControlKind::GroupBox, L"group").Caption(L"G").At(0, 0, 150, 90).Tag(7).Flags(kDisabled),
+      Row(ControlKind::Button, L"button").In(L"group").Caption(L"B").At(1, 2, 30, 20)
+          .Flags(kDefault | kCancel | kHidden).ModalResult(mrRetry),
+      Row(ControlKind::CheckBox, L"check").Flags(kChecked),
+      Row(ControlKind::RadioButton, L"radio").Flags(kChecked),
+      Row(ControlKind::Edit, L"edit").Caption(L"text").Flags(kReadOnly),
+      Row(ControlKind::SpinEdit, L"spin").Value(42),
+      // A pick list takes its style before its caption, so the caption
+      // (no item's text) does not show.
+      Row(ControlKind::ComboBox, L"combo").Caption(L"typed").Flags(kPickList | kSorted),
+      // Sized once from the final text, font, shadow and alignment: the
+      // right edge stays at 150.
+      Row(ControlKind::Label, L"label").Caption(L"abc").At(50, 0, 100, 0)
+          .Flags(kRight | kWordWrap | kNoAccelChar).Font(Font::Pixels(26, true))
+          .Shadow(Shadow{3, ShadowPosition::RightBottom}),
+      Row(ControlKind::PageControl, L"pages").At(0, 0, 80, 60),
+      Row(ControlKind::TabSheet, L"page").In(L"pages").At(5, 5, 10, 10),
+      Row(ControlKind::Timer, L"timer").Flags(kDisabled).Interval(250),
+      Row(ControlKind::Action, L"action").Caption(L"Go").Flags(kDisabled).ShortCut(keys::kF5),
+      Row(ControlKind::TrayIcon, L"tray").Caption(L"Tip"),
+  };
+  form.CreateControls(rows);
+  auto& group = form.Get<GroupBox>(L"group");
+  EXPECT_EQ(group.Tag(), 7);
+  EXPECT_FALSE(group.Enabled());
+  auto& button = form.Get<Button>(L"button");
+  EXPECT_EQ(button.Parent(), &group);
+  EXPECT_EQ(button.Bounds(), (Rect{1, 2, 30, 20}));
+  EXPECT_TRUE(button.Default());
+  EXPECT_TRUE(button.Cancel());
+  EXPECT_FALSE(button.Visible());
+  EXPECT_EQ(button.GetModalResult(), mrRetry);
+  EXPECT_TRUE(form.Get<CheckBox>(L"check").Checked());
+  EXPECT_TRUE(form.Get<RadioButton>(L"radio").Checked());
+  EXPECT_TRUE(form.Get<Edit>(L"edit").ReadOnly());
+  EXPECT_EQ(form.Get<Edit>(L"edit").Text(), L"text");
+  EXPECT_EQ(form.Get<SpinEdit>(L"spin").Value(), 42);
+  auto& combo = form.Get<ComboBox>(L"combo");
+  EXPECT_EQ(combo.Style(), ComboStyle::DropDownList);
+  EXPECT_TRUE(combo.Sorted());
+  EXPECT_EQ(combo.Text(), L"");
+  auto& label = form.Get<Label>(L"label");
+  EXPECT_EQ(label.GetAlignment(), Alignment::Right);
+  EXPECT_TRUE(label.WordWrap());
+  EXPECT_FALSE(label.ShowAccelChar());
+  EXPECT_TRUE(label.AutoSize());
+  EXPECT_EQ(label.Bounds(), (Rect{150 - (3 * 13 + 3 + 2), 0, 3 * 13 + 3 + 2, 26 + 3 + 2}));
+  EXPECT_EQ(form.Get<TabSheet>(L"page").Bounds(), (Rect{0, 0, 80, 60}));  // a page fills its pages
+  auto& timer = form.Get<Timer>(L"timer");
+  EXPECT_FALSE(timer.Enabled());
+  EXPECT_EQ(timer.Interval(), 250);
+  auto& action = form.Get<Action>(L"action");
+  EXPECT_EQ(action.Caption(), L"Go");
+  EXPECT_FALSE(action.Enabled());
+  EXPECT_EQ(action.GetShortCut(), (ShortCut{keys::kF5, kNoShift}));
+  EXPECT_EQ(form.Get<TrayIcon>(L"tray").Hint(), L"Tip");
+}
+
+// A form whose members its rows fill.
+class BoundForm : public Form {
+ public:
+  explicit BoundForm(Backend& backend) : Form(backend, kTestForm) {}
+  GroupBox* grpMain = nullptr;
+  Button* btnOk = nullptr;
+  Edit* edtAny = nullptr;  // a spin edit is an edit too
+  Timer* timerTick = nullptr;
+};
+
+class OtherForm : public Form {
+ public:
+  Button* btnOther = nullptr;
+};
+
+// Rows are constants: the table needs no code to run before it is used.
+constexpr ControlDesc kBoundRows[] = {
+    Row(ControlKind::GroupBox, L"grpMain").Caption(L"Main").At(0, 0, 100, 80).Bind<&BoundForm::grpMain>(),
+    Row(ControlKind::Button, L"btnOk").In(L"grpMain").Caption(L"OK").Bind<&BoundForm::btnOk>(),
+    Row(ControlKind::SpinEdit, L"edtAny").In(L"grpMain").Value(3).Bind<&BoundForm::edtAny>(),
+    Row(ControlKind::Timer, L"timerTick").Interval(500).Bind<&BoundForm::timerTick>(),
+};
+
+TEST(BindTest, EachRowFillsItsMemberWhenItsComponentIsMade) {
+  test::FakeClock clock;
+  HeadlessBackend backend(clock);
+  BoundForm form(backend);
+  form.CreateComponent(kBoundRows[0]);
+  EXPECT_EQ(form.grpMain, &form.Get<GroupBox>(L"grpMain"));
+  EXPECT_EQ(form.btnOk, nullptr);
+  form.CreateControls(kBoundRows + 1, std::size(kBoundRows) - 1);
+  EXPECT_EQ(form.btnOk, &form.Get<Button>(L"btnOk"));
+  EXPECT_EQ(form.btnOk->Caption(), L"OK");
+  EXPECT_EQ(form.btnOk->Parent(), form.grpMain);
+  EXPECT_EQ(form.edtAny, &form.Get<SpinEdit>(L"edtAny"));
+  EXPECT_EQ(form.edtAny->Text(), L"3");
+  EXPECT_EQ(form.timerTick, &form.Get<Timer>(L"timerTick"));
+  EXPECT_EQ(form.timerTick->Interval(), 500);
+}
+
+TEST(BindTest, AMemberOfAnotherTypeOrFormIsRefused) {
+  test::FakeClock clock;
+  HeadlessBackend backend(clock);
+  struct Case {
+    const char* why;
+    ControlDesc row;
+  };
+  const Case bad[] = {
+      {"a label is no button", Row(ControlKind::Label, L"x").Bind<&BoundForm::btnOk>()},
+      {"a button is no edit", Row(ControlKind::Button, L"x").Bind<&BoundForm::edtAny>()},
+      {"a timer is no button", Row(ControlKind::Timer, L"x").Bind<&BoundForm::btnOk>()},
+      {"another form's member", Row(ControlKind::Button, L"x").Bind<&OtherForm::btnOther>()},
+  };
+  for (const Case& c : bad) {
+    BoundForm form(backend);
+    EXPECT_THROW(form.CreateComponent(c.row), std::logic_error) << c.why;
+    EXPECT_EQ(form.btnOk, nullptr) << c.why;
+    EXPECT_EQ(form.edtAny, nullptr) << c.why;
+  }
+}
+
 TEST_F(HeadlessTest, PageControlShowsExactlyTheActivePage) {
-  const ControlDesc descs[] = {{ControlKind::PageControl, L"pages", nullptr, L"", {0, 0, 100, 80}},
-                               {ControlKind::TabSheet, L"p1", L"pages", L""},
-                               {ControlKind::TabSheet, L"p2", L"pages", L""},
-                               {ControlKind::PageControl, L"other", nullptr, L"", {0, 0, 10, 10}},
-                               {ControlKind::TabSheet, L"q1", L"other", L""}};
+  const ControlDesc descs[] = {Row(ControlKind::PageControl, L"pages").At(0, 0, 100, 80),
+                               Row(ControlKind::TabSheet, L"p1").In(L"pages"),
+                               Row(ControlKind::TabSheet, L"p2").In(L"pages"),
+                               Row(ControlKind::PageControl, L"other").At(0, 0, 10, 10),
+                               Row(ControlKind::TabSheet, L"q1").In(L"other")};
   form.CreateControls(descs);
   auto& pages = form.Get<PageControl>(L"pages");
   auto& p1 = form.Get<TabSheet>(L"p1");
@@ -217,7 +347,7 @@ TEST_F(HeadlessTest, PageControlShowsExactlyTheActivePage) {
 }
 
 TEST_F(HeadlessTest, SortedComboBoxKeepsCaseInsensitiveOrder) {
-  const ControlDesc descs[] = {{ControlKind::ComboBox, L"c", nullptr, L"", {0, 0, 100, 21}, -1, 0, kSorted}};
+  const ControlDesc descs[] = {Row(ControlKind::ComboBox, L"c").At(0, 0, 100, 21).Flags(kSorted)};
   form.CreateControls(descs);
   auto& c = form.Get<ComboBox>(L"c");
   c.SetItems({L"delta", L"Bravo", L"alpha"});
@@ -231,7 +361,7 @@ TEST_F(HeadlessTest, SortedComboBoxKeepsCaseInsensitiveOrder) {
 }
 
 TEST_F(HeadlessTest, PickListShowsOnlyItsItems) {
-  const ControlDesc descs[] = {{ControlKind::ComboBox, L"c", nullptr, L"", {0, 0, 100, 21}, -1, 0, kPickList}};
+  const ControlDesc descs[] = {Row(ControlKind::ComboBox, L"c").At(0, 0, 100, 21).Flags(kPickList)};
   form.CreateControls(descs);
   auto& c = form.Get<ComboBox>(L"c");
   c.SetItems({L"Shutdown", L"Restart"});
@@ -258,8 +388,8 @@ TEST_F(HeadlessTest, FormIsCentredAndItsOuterSizeIncludesTheFrame) {
 
 TEST_F(HeadlessTest, UserCannotReachHiddenDisabledOrMinimisedControls) {
   const ControlDesc descs[] = {
-      {ControlKind::GroupBox, L"g", nullptr, L"G", {0, 0, 100, 80}},
-      {ControlKind::Button, L"b", L"g", L"B", {5, 20, 50, 20}},
+      Row(ControlKind::GroupBox, L"g").Caption(L"G").At(0, 0, 100, 80),
+      Row(ControlKind::Button, L"b").In(L"g").Caption(L"B").At(5, 20, 50, 20),
   };
   form.CreateControls(descs);
   int clicks = 0;
@@ -282,7 +412,7 @@ TEST_F(HeadlessTest, UserCannotReachHiddenDisabledOrMinimisedControls) {
 }
 
 TEST_F(HeadlessTest, HandlerErrorsReachTheTestWithoutAnErrorHandler) {
-  const ControlDesc descs[] = {{ControlKind::Button, L"b", nullptr, L"B", {0, 0, 50, 20}}};
+  const ControlDesc descs[] = {Row(ControlKind::Button, L"b").Caption(L"B").At(0, 0, 50, 20)};
   form.CreateControls(descs);
   form.Show();
   form.Get<Control>(L"b").OnClick = [] { throw std::runtime_error("boom"); };
@@ -290,8 +420,8 @@ TEST_F(HeadlessTest, HandlerErrorsReachTheTestWithoutAnErrorHandler) {
 }
 
 TEST_F(HeadlessTest, MenuItemsThatCannotBeChosenDoNothing) {
-  const ControlDesc descs[] = {{ControlKind::PopupMenu, L"m", nullptr, L""},
-                               {ControlKind::Action, L"a", nullptr, L"Advanced"}};
+  const ControlDesc descs[] = {Row(ControlKind::PopupMenu, L"m"),
+                               Row(ControlKind::Action, L"a").Caption(L"Advanced")};
   form.CreateControls(descs);
   auto& m = form.Get<PopupMenu>(L"m");
   auto& a = form.Get<Action>(L"a");
@@ -314,8 +444,8 @@ TEST_F(HeadlessTest, MenuItemsThatCannotBeChosenDoNothing) {
 }
 
 TEST_F(HeadlessTest, RightClicksOpenTheContextAndTrayMenusWhereTheUserClicked) {
-  const ControlDesc descs[] = {{ControlKind::PopupMenu, L"m", nullptr, L""},
-                               {ControlKind::TrayIcon, L"t", nullptr, L"Hint"}};
+  const ControlDesc descs[] = {Row(ControlKind::PopupMenu, L"m"),
+                               Row(ControlKind::TrayIcon, L"t").Caption(L"Hint")};
   form.CreateControls(descs);
   auto& m = form.Get<PopupMenu>(L"m");
   auto& t = form.Get<TrayIcon>(L"t");
@@ -337,7 +467,7 @@ TEST_F(HeadlessTest, RightClicksOpenTheContextAndTrayMenusWhereTheUserClicked) {
 }
 
 TEST_F(HeadlessTest, TrayIconThatCannotBeShownStaysHidden) {
-  const ControlDesc descs[] = {{ControlKind::TrayIcon, L"t", nullptr, L"Hint"}};
+  const ControlDesc descs[] = {Row(ControlKind::TrayIcon, L"t").Caption(L"Hint")};
   form.CreateControls(descs);
   auto& t = form.Get<TrayIcon>(L"t");
   backend.refuseTrayIcons = true;

@@ -16,6 +16,7 @@
 #include "fakes/fake_clock.h"
 #include "fakes/fake_registry.h"
 #include "ui/check_box.h"
+#include "ui/label.h"
 #include "ui/radio_button.h"
 #include "ui/win32/tray_icon_window.h"
 #include "ui/win32/win32_backend.h"
@@ -177,6 +178,114 @@ INSTANTIATE_TEST_SUITE_P(Win32, UiContract,
                          ::testing::Values(UiContractParam{
                              "Win32", [] { return std::unique_ptr<UiDriver>(new Win32Driver); }}),
                          UiContractName);
+
+// Labels and the pointer: watching for the pointer to leave costs the
+// system a timer while the pointer rests on the label, so only a label
+// with an enter or leave handler asks for it, at the system's hover time.
+class LabelPointerWin32 : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    InitControls();
+    ::GetCursorPos(&saved);
+    backend = std::make_unique<ui::Win32Backend>(::GetModuleHandleW(nullptr));
+    const ui::FormDesc desc = {L"QuellonPointerForm", L"PointerForm", L"Pointer", 200, 100,
+                               ui::BorderStyle::Single, ui::kSystemMenu, false};
+    const ui::ControlDesc rows[] = {
+        ui::Row(ui::ControlKind::Label, L"plain").Caption(L"Plain").At(10, 10, 120, 24).Flags(ui::kFixedSize),
+        ui::Row(ui::ControlKind::Label, L"hover").Caption(L"Hover").At(10, 50, 120, 24).Flags(ui::kFixedSize),
+    };
+    form = std::make_unique<ui::Form>(*backend, desc);
+    form->CreateControls(rows);
+    form->Show();
+    backend->ProcessMessages();
+  }
+  void TearDown() override {
+    form.reset();
+    ::SetCursorPos(saved.x, saved.y);
+  }
+
+  ui::Label& LabelNamed(const wchar_t* name) { return form->Get<ui::Label>(name); }
+
+  // The pointer comes to rest on the label: the system's own move, then
+  // one more sent, so the label has seen a move with the pointer on it.
+  void PointAt(const ui::Label& label) {
+    RECT r{};
+    ::GetWindowRect(H(label), &r);
+    POINT p{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    ::SetCursorPos(p.x, p.y);
+    backend->ProcessMessages();
+    ::ScreenToClient(H(label), &p);
+    ::SendMessageW(H(label), WM_MOUSEMOVE, 0, MAKELPARAM(p.x, p.y));
+    backend->ProcessMessages();
+  }
+  // Away from the form; the system tells the tracked label it left.
+  void PointAway() {
+    RECT r{};
+    ::GetWindowRect(H(*form), &r);
+    ::SetCursorPos(r.right + 40, r.bottom + 40);
+    backend->ProcessMessages();
+  }
+  static TRACKMOUSEEVENT Tracking() {
+    TRACKMOUSEEVENT q{};
+    q.cbSize = sizeof(q);
+    q.dwFlags = TME_QUERY;
+    ::TrackMouseEvent(&q);
+    return q;
+  }
+  static bool LeaveTracked(const ui::Label& label) {
+    TRACKMOUSEEVENT q = Tracking();
+    return q.hwndTrack == H(label) && (q.dwFlags & TME_LEAVE) != 0;
+  }
+  // Runs the message loop until done() holds, for at most a few seconds.
+  template <typename Done>
+  bool RunUntil(Done done) {
+    DWORD start = ::GetTickCount();
+    while (!done()) {
+      if (::GetTickCount() - start > 5000) return false;
+      ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+      backend->ProcessMessages();
+    }
+    return true;
+  }
+
+  POINT saved{};
+  std::unique_ptr<ui::Win32Backend> backend;
+  std::unique_ptr<ui::Form> form;
+};
+
+TEST_F(LabelPointerWin32, OnlyALabelWithEnterOrLeaveHandlersWatchesThePointer) {
+  auto& plain = LabelNamed(L"plain");
+  PointAt(plain);
+  EXPECT_FALSE(LeaveTracked(plain));
+  EXPECT_FALSE(plain.MouseInControl());
+  PointAway();
+
+  // Handlers come after the window: the next entry counts.
+  std::vector<std::wstring> seen;
+  auto& hover = LabelNamed(L"hover");
+  hover.OnMouseEnter = [&] { seen.push_back(L"enter"); };
+  hover.OnMouseLeave = [&] { seen.push_back(L"leave"); };
+  PointAt(hover);
+  EXPECT_EQ(seen, std::vector<std::wstring>{L"enter"});
+  ASSERT_TRUE(LeaveTracked(hover));
+  // At the system's hover time, never a shorter one.
+  UINT hoverTime = 0;
+  ::SystemParametersInfoW(SPI_GETMOUSEHOVERTIME, 0, &hoverTime, 0);
+  DWORD asked = Tracking().dwHoverTime;
+  EXPECT_TRUE(asked == HOVER_DEFAULT || asked >= hoverTime) << asked;
+  PointAway();
+  EXPECT_TRUE(RunUntil([&] { return seen.size() == 2; }));
+  EXPECT_EQ(seen, (std::vector<std::wstring>{L"enter", L"leave"}));
+  EXPECT_FALSE(hover.MouseInControl());
+
+  // Only the leave handler: it still watches.
+  plain.OnMouseLeave = [&] { seen.push_back(L"plain leave"); };
+  PointAt(plain);
+  EXPECT_TRUE(LeaveTracked(plain));
+  PointAway();
+  EXPECT_TRUE(RunUntil([&] { return seen.size() == 3; }));
+  EXPECT_EQ(seen.back(), L"plain leave");
+}
 
 // The main window as the system and other programs see it.
 class MainWindowWin32 : public ::testing::Test {

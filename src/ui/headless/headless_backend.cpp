@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "ui/form.h"
+#include "ui/kinds.h"
 #include "ui/timer.h"
 #include "ui/tray_icon.h"
 
@@ -56,6 +57,31 @@ class HeadlessTrayPeer final : public Peer {
   TrayIcon& icon_;
 };
 
+std::unique_ptr<Peer> MakePlain(HeadlessBackend&, Component&) { return std::make_unique<HeadlessPeer>(); }
+
+// The peer for each kind: most keep nothing; forms drop their queued
+// messages, timers arm and disarm, tray icons play the notification area.
+constexpr PeerRow<HeadlessBackend> kPeers[] = {
+    {ControlKind::Form, &MakePeer<HeadlessFormPeer, Form>},
+    {ControlKind::Label, &MakePlain},
+    {ControlKind::Button, &MakePlain},
+    {ControlKind::CheckBox, &MakePlain},
+    {ControlKind::RadioButton, &MakePlain},
+    {ControlKind::GroupBox, &MakePlain},
+    {ControlKind::PageControl, &MakePlain},
+    {ControlKind::TabSheet, &MakePlain},
+    {ControlKind::ComboBox, &MakePlain},
+    {ControlKind::Edit, &MakePlain},
+    {ControlKind::SpinEdit, &MakePlain},
+    {ControlKind::TimePicker, &MakePlain},
+    {ControlKind::ProgressBar, &MakePlain},
+    {ControlKind::Timer, &MakePeer<HeadlessTimerPeer, Timer>},
+    {ControlKind::Action, &MakePlain},
+    {ControlKind::PopupMenu, &MakePlain},
+    {ControlKind::TrayIcon, &MakePeer<HeadlessTrayPeer, TrayIcon>},
+};
+static_assert(OneRowPerKind(kPeers), "one peer row per kind, in ControlKind's order");
+
 }  // namespace
 
 HeadlessBackend::HeadlessBackend(os::Clock& clock) : clock_(clock) {}
@@ -63,16 +89,7 @@ HeadlessBackend::HeadlessBackend(os::Clock& clock) : clock_(clock) {}
 HeadlessBackend::~HeadlessBackend() = default;
 
 std::unique_ptr<Peer> HeadlessBackend::CreatePeer(Component& component) {
-  switch (component.Kind()) {
-    case ControlKind::Form:
-      return std::make_unique<HeadlessFormPeer>(*this, static_cast<Form&>(component));
-    case ControlKind::Timer:
-      return std::make_unique<HeadlessTimerPeer>(*this, static_cast<Timer&>(component));
-    case ControlKind::TrayIcon:
-      return std::make_unique<HeadlessTrayPeer>(*this, static_cast<TrayIcon&>(component));
-    default:
-      return std::make_unique<HeadlessPeer>();
-  }
+  return RowOfKind(kPeers, component.Kind()).make(*this, component);
 }
 
 Extent HeadlessBackend::MeasureText(const std::wstring& text, const Font& font) {

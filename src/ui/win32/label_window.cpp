@@ -111,8 +111,13 @@ LRESULT LabelWindow::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     }
     case WM_MOUSEMOVE:
-      if (!tracking_) {
-        TRACKMOUSEEVENT tme{sizeof(tme), TME_LEAVE, Hwnd(), 0};
+      // Watching for the leave costs the system a timer for as long as the
+      // pointer rests here (under Wine one at the given hover time, a busy
+      // poll for a short one), so only a label that answers enter or leave
+      // asks, decided at each entry since handlers come after the window,
+      // and at the system's hover time.
+      if (!tracking_ && label_.TracksMouse()) {
+        TRACKMOUSEEVENT tme{sizeof(tme), TME_LEAVE, Hwnd(), HOVER_DEFAULT};
         tracking_ = ::TrackMouseEvent(&tme) != FALSE;
         label_.NativeMouseEnter();
       }

@@ -11,6 +11,7 @@
 #include "ui/edit.h"
 #include "ui/form.h"
 #include "ui/group_box.h"
+#include "ui/kinds.h"
 #include "ui/label.h"
 #include "ui/page_control.h"
 #include "ui/progress_bar.h"
@@ -42,7 +43,7 @@ namespace quellon::ui {
 
 namespace {
 
-// Actions have no window.
+// Actions and popup menus have no window.
 class NoWindowPeer final : public Peer {
  public:
   void Changed(Property) override {}
@@ -57,6 +58,31 @@ LOGFONTW ControlLogFont() {
   ::GetObjectW(::GetStockObject(DEFAULT_GUI_FONT), sizeof(lf), &lf);
   return lf;
 }
+
+std::unique_ptr<Peer> MakeNoWindow(Win32Backend&, Component&) { return std::make_unique<NoWindowPeer>(); }
+
+// The window for each kind; actions and popup menus have none (a menu is
+// built afresh each time it opens).
+constexpr PeerRow<Win32Backend> kPeers[] = {
+    {ControlKind::Form, &MakePeer<FormWindow, Form>},
+    {ControlKind::Label, &MakePeer<LabelWindow, Label>},
+    {ControlKind::Button, &MakePeer<ButtonWindow, Button>},
+    {ControlKind::CheckBox, &MakePeer<CheckBoxWindow, CheckBox>},
+    {ControlKind::RadioButton, &MakePeer<RadioButtonWindow, RadioButton>},
+    {ControlKind::GroupBox, &MakePeer<GroupBoxWindow, GroupBox>},
+    {ControlKind::PageControl, &MakePeer<PageControlWindow, PageControl>},
+    {ControlKind::TabSheet, &MakePeer<TabSheetWindow, TabSheet>},
+    {ControlKind::ComboBox, &MakePeer<ComboBoxWindow, ComboBox>},
+    {ControlKind::Edit, &MakePeer<EditWindow, Edit>},
+    {ControlKind::SpinEdit, &MakePeer<SpinEditWindow, SpinEdit>},
+    {ControlKind::TimePicker, &MakePeer<TimePickerWindow, TimePicker>},
+    {ControlKind::ProgressBar, &MakePeer<ProgressBarWindow, ProgressBar>},
+    {ControlKind::Timer, &MakePeer<TimerWindow, Timer>},
+    {ControlKind::Action, &MakeNoWindow},
+    {ControlKind::PopupMenu, &MakeNoWindow},
+    {ControlKind::TrayIcon, &MakePeer<TrayIconWindow, TrayIcon>},
+};
+static_assert(OneRowPerKind(kPeers), "one peer row per kind, in ControlKind's order");
 
 }  // namespace
 
@@ -129,30 +155,7 @@ DWORD Win32Backend::FormExStyle(const Form& form) {
 }
 
 std::unique_ptr<Peer> Win32Backend::CreatePeer(Component& c) {
-  switch (c.Kind()) {
-    case ControlKind::Form: return std::make_unique<FormWindow>(*this, static_cast<Form&>(c));
-    case ControlKind::Label: return std::make_unique<LabelWindow>(*this, static_cast<Label&>(c));
-    case ControlKind::Button: return std::make_unique<ButtonWindow>(*this, static_cast<Button&>(c));
-    case ControlKind::CheckBox: return std::make_unique<CheckBoxWindow>(*this, static_cast<CheckBox&>(c));
-    case ControlKind::RadioButton:
-      return std::make_unique<RadioButtonWindow>(*this, static_cast<RadioButton&>(c));
-    case ControlKind::GroupBox: return std::make_unique<GroupBoxWindow>(*this, static_cast<GroupBox&>(c));
-    case ControlKind::PageControl:
-      return std::make_unique<PageControlWindow>(*this, static_cast<PageControl&>(c));
-    case ControlKind::TabSheet: return std::make_unique<TabSheetWindow>(*this, static_cast<TabSheet&>(c));
-    case ControlKind::ComboBox: return std::make_unique<ComboBoxWindow>(*this, static_cast<ComboBox&>(c));
-    case ControlKind::Edit: return std::make_unique<EditWindow>(*this, static_cast<Edit&>(c));
-    case ControlKind::SpinEdit: return std::make_unique<SpinEditWindow>(*this, static_cast<SpinEdit&>(c));
-    case ControlKind::TimePicker:
-      return std::make_unique<TimePickerWindow>(*this, static_cast<TimePicker&>(c));
-    case ControlKind::ProgressBar:
-      return std::make_unique<ProgressBarWindow>(*this, static_cast<ProgressBar&>(c));
-    case ControlKind::Timer: return std::make_unique<TimerWindow>(*this, static_cast<Timer&>(c));
-    case ControlKind::TrayIcon: return std::make_unique<TrayIconWindow>(*this, static_cast<TrayIcon&>(c));
-    case ControlKind::Action:
-    case ControlKind::PopupMenu: return std::make_unique<NoWindowPeer>();
-  }
-  return std::make_unique<NoWindowPeer>();
+  return RowOfKind(kPeers, c.Kind()).make(*this, c);
 }
 
 Extent Win32Backend::MeasureText(const std::wstring& text, const Font& font) {
