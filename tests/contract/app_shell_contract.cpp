@@ -110,8 +110,6 @@ class FakeAppShellHarness final : public AppShellHarness {
 }  // namespace
 
 INSTANTIATE_TEST_SUITE_P(Fake, AppShellContract,
-                         testing::Values(AppShellContractParam{
-                             "Fake", [] { return std::make_unique<FakeAppShellHarness>(); }}),
-                         AppShellContractName);
+                         testing::Values(Run<AppShellHarness, FakeAppShellHarness>("Fake")), AppShellContract::Name);
 
 }  // namespace quellon::test

@@ -7,14 +7,11 @@
 // child process; the fake throws test::HaltCalled instead, which host tests
 // catch.
 #pragma once
-#include <gtest/gtest.h>
-
 #include <functional>
-#include <memory>
 #include <optional>
-#include <ostream>
 #include <string>
 
+#include "contract/harness_contract.h"
 #include "os/app_shell.h"
 
 namespace quellon::test {
@@ -58,23 +55,6 @@ class AppShellHarness {
   virtual HaltOutcome Halt() = 0;
 };
 
-struct AppShellContractParam {
-  std::string name;
-  std::function<std::unique_ptr<AppShellHarness>()> make;
-};
-inline void PrintTo(const AppShellContractParam& p, std::ostream* os) { *os << p.name; }
-inline std::string AppShellContractName(const testing::TestParamInfo<AppShellContractParam>& info) {
-  return info.param.name;
-}
-
-class AppShellContract : public testing::TestWithParam<AppShellContractParam> {
- protected:
-  void SetUp() override { h_ = GetParam().make(); }
-  void TearDown() override { h_.reset(); }
-  AppShellHarness& H() { return *h_; }
-
- private:
-  std::unique_ptr<AppShellHarness> h_;
-};
+using AppShellContract = HarnessContract<AppShellHarness>;
 
 }  // namespace quellon::test

@@ -79,10 +79,8 @@ class SystemClockHarness final : public ClockHarness {
 }  // namespace
 
 INSTANTIATE_TEST_SUITE_P(Clocks, ClockContract,
-                         testing::Values(ClockContractParam{"Fake",
-                                                            [] { return std::make_unique<FakeClockHarness>(); }},
-                                         ClockContractParam{"System",
-                                                            [] { return std::make_unique<SystemClockHarness>(); }}),
-                         ClockContractName);
+                         testing::Values(Run<ClockHarness, FakeClockHarness>("Fake"),
+                                         Run<ClockHarness, SystemClockHarness>("System")),
+                         ClockContract::Name);
 
 }  // namespace quellon::test

@@ -5,13 +5,7 @@
 // alone (the countdown's host tests rely on it); here the clocks are read as
 // time passes.
 #pragma once
-#include <gtest/gtest.h>
-
-#include <functional>
-#include <memory>
-#include <ostream>
-#include <string>
-
+#include "contract/harness_contract.h"
 #include "os/clock.h"
 
 namespace quellon::test {
@@ -27,24 +21,9 @@ class ClockHarness {
   virtual double ReferenceNow() = 0;
 };
 
-struct ClockContractParam {
-  std::string name;
-  std::function<std::unique_ptr<ClockHarness>()> make;
-};
-inline void PrintTo(const ClockContractParam& p, std::ostream* os) { *os << p.name; }
-inline std::string ClockContractName(const testing::TestParamInfo<ClockContractParam>& info) {
-  return info.param.name;
-}
-
-class ClockContract : public testing::TestWithParam<ClockContractParam> {
+class ClockContract : public HarnessContract<ClockHarness> {
  protected:
-  void SetUp() override { h_ = GetParam().make(); }
-  void TearDown() override { h_.reset(); }
-  ClockHarness& H() { return *h_; }
-  os::Clock& Clock() { return h_->Clock(); }
-
- private:
-  std::unique_ptr<ClockHarness> h_;
+  os::Clock& Clock() { return H().Clock(); }
 };
 
 }  // namespace quellon::test

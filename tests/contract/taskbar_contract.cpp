@@ -48,8 +48,6 @@ class FakeTaskbarHarness final : public TaskbarHarness {
 }  // namespace
 
 INSTANTIATE_TEST_SUITE_P(Fake, TaskbarContract,
-                         testing::Values(TaskbarContractParam{
-                             "Fake", [] { return std::make_unique<FakeTaskbarHarness>(); }}),
-                         TaskbarContractName);
+                         testing::Values(Run<TaskbarHarness, FakeTaskbarHarness>("Fake")), TaskbarContract::Name);
 
 }  // namespace quellon::test

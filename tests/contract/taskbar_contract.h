@@ -4,13 +4,9 @@
 // draws no taskbar), so the real run checks what the calls answer; the
 // fake's record of what it was shown is for the watch's host tests.
 #pragma once
-#include <gtest/gtest.h>
-
-#include <functional>
 #include <memory>
-#include <ostream>
-#include <string>
 
+#include "contract/harness_contract.h"
 #include "os/taskbar.h"
 
 namespace quellon::test {
@@ -27,23 +23,6 @@ class TaskbarHarness {
   virtual std::unique_ptr<os::TaskbarProgress> CreateWithoutTaskbarList() = 0;
 };
 
-struct TaskbarContractParam {
-  std::string name;
-  std::function<std::unique_ptr<TaskbarHarness>()> make;
-};
-inline void PrintTo(const TaskbarContractParam& p, std::ostream* os) { *os << p.name; }
-inline std::string TaskbarContractName(const testing::TestParamInfo<TaskbarContractParam>& info) {
-  return info.param.name;
-}
-
-class TaskbarContract : public testing::TestWithParam<TaskbarContractParam> {
- protected:
-  void SetUp() override { h_ = GetParam().make(); }
-  void TearDown() override { h_.reset(); }
-  TaskbarHarness& H() { return *h_; }
-
- private:
-  std::unique_ptr<TaskbarHarness> h_;
-};
+using TaskbarContract = HarnessContract<TaskbarHarness>;
 
 }  // namespace quellon::test

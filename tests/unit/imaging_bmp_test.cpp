@@ -50,61 +50,51 @@ TEST(ImagingBmpTest, FileDepthIsTheScreensOwn) {
   for (const auto& c : cases) EXPECT_EQ(BmpBitsForScreen(c.screen), c.file) << c.screen;
 }
 
-// A 16-bit screen, 3 x 2: rows of 6 pixel bytes and 2 padding bytes, with
-// the unused top bit and the padding set by the device.
-TEST(ImagingBmpTest, SixteenBitScreenKeepsSixteenBitsWithTheTopBitClear) {
-  DibRows dib{3, 2, 16,
-              {0x1F, 0x80, 0xE0, 0x83, 0x00, 0xFC, 0xAA, 0xBB,   // bottom: blue, green, red (+ top bit)
-               0xFF, 0xFF, 0x00, 0x00, 0x34, 0x12, 0xCC, 0xDD}};  // top: white, black, 0x1234
-  auto file = EncodeBmp(dib);
-  ASSERT_TRUE(file);
-  Headers h = Read(*file);
-  EXPECT_EQ(h.fileSize, 54u + 16u);
-  EXPECT_EQ(file->size(), h.fileSize);
-  EXPECT_EQ(h.reserved, 0u);
-  EXPECT_EQ(h.offset, 54u);
-  EXPECT_EQ(h.infoSize, 40u);
-  EXPECT_EQ(h.width, 3u);
-  EXPECT_EQ(h.height, 2u);  // positive: bottom-up
-  EXPECT_EQ(h.planes, 1u);
-  EXPECT_EQ(h.bits, 16u);
-  EXPECT_EQ(h.compression, 0u);  // BI_RGB: 5-5-5
-  EXPECT_EQ(h.imageSize, 16u);
-  EXPECT_EQ(h.colours, 0u);
-  EXPECT_EQ(Pixels(*file, h.offset),
-            (std::vector<uint8_t>{0x1F, 0x00, 0xE0, 0x03, 0x00, 0x7C, 0, 0,
-                                  0xFF, 0x7F, 0x00, 0x00, 0x34, 0x12, 0, 0}));
-}
-
-// A 32-bit screen, 2 x 2: the device's fourth byte (0xFF here) would read
-// as alpha; it is written as zero, the colours unchanged.
-TEST(ImagingBmpTest, ThirtyTwoBitScreenWritesTheFourthByteAsZero) {
-  DibRows dib{2, 2, 32,
-              {0x10, 0x20, 0x30, 0xFF, 0x40, 0x50, 0x60, 0xFF,
-               0x70, 0x80, 0x90, 0x01, 0xA0, 0xB0, 0xC0, 0x80}};
-  auto file = EncodeBmp(dib);
-  ASSERT_TRUE(file);
-  Headers h = Read(*file);
-  EXPECT_EQ(h.fileSize, 54u + 16u);
-  EXPECT_EQ(h.offset, 54u);
-  EXPECT_EQ(h.width, 2u);
-  EXPECT_EQ(h.height, 2u);
-  EXPECT_EQ(h.bits, 32u);
-  EXPECT_EQ(h.compression, 0u);
-  EXPECT_EQ(h.imageSize, 16u);
-  EXPECT_EQ(Pixels(*file, h.offset),
-            (std::vector<uint8_t>{0x10, 0x20, 0x30, 0, 0x40, 0x50, 0x60, 0,
-                                  0x70, 0x80, 0x90, 0, 0xA0, 0xB0, 0xC0, 0}));
-}
-
-TEST(ImagingBmpTest, TwentyFourBitRowsArePaddedWithZeros) {
-  DibRows dib{1, 2, 24, {1, 2, 3, 0xEE, 4, 5, 6, 0xEE}};
-  auto file = EncodeBmp(dib);
-  ASSERT_TRUE(file);
-  Headers h = Read(*file);
-  EXPECT_EQ(h.bits, 24u);
-  EXPECT_EQ(h.imageSize, 8u);
-  EXPECT_EQ(Pixels(*file, h.offset), (std::vector<uint8_t>{1, 2, 3, 0, 4, 5, 6, 0}));
+// The screen's rows as the device gives them, with the unused bits and the
+// row padding set; the file must hold them at the same depth with those bits
+// zero (a viewer that reads the fourth byte of 32-bit pixels as alpha would
+// otherwise show the picture almost blank).
+TEST(ImagingBmpTest, TrueColourScreensKeepTheirDepthWithUnusedBitsZero) {
+  struct Case {
+    const char* what;
+    DibRows dib;
+    std::vector<uint8_t> pixels;  // as the file holds them
+  } cases[] = {
+      {"16 bits, 3 x 2: 5-5-5 with the top bit set, 2 padding bytes a row",
+       {3, 2, 16,
+        {0x1F, 0x80, 0xE0, 0x83, 0x00, 0xFC, 0xAA, 0xBB,    // bottom: blue, green, red
+         0xFF, 0xFF, 0x00, 0x00, 0x34, 0x12, 0xCC, 0xDD}},  // top: white, black, 0x1234
+       {0x1F, 0x00, 0xE0, 0x03, 0x00, 0x7C, 0, 0, 0xFF, 0x7F, 0x00, 0x00, 0x34, 0x12, 0, 0}},
+      {"32 bits, 2 x 2: the device's fourth byte set",
+       {2, 2, 32,
+        {0x10, 0x20, 0x30, 0xFF, 0x40, 0x50, 0x60, 0xFF, 0x70, 0x80, 0x90, 0x01, 0xA0, 0xB0, 0xC0, 0x80}},
+       {0x10, 0x20, 0x30, 0, 0x40, 0x50, 0x60, 0, 0x70, 0x80, 0x90, 0, 0xA0, 0xB0, 0xC0, 0}},
+      {"24 bits, 1 x 2: one padding byte a row",
+       {1, 2, 24, {1, 2, 3, 0xEE, 4, 5, 6, 0xEE}},
+       {1, 2, 3, 0, 4, 5, 6, 0}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    auto file = EncodeBmp(c.dib);
+    ASSERT_TRUE(file);
+    Headers h = Read(*file);
+    EXPECT_EQ(h.fileSize, 54u + c.pixels.size());
+    EXPECT_EQ(file->size(), h.fileSize);
+    EXPECT_EQ(h.reserved, 0u);
+    EXPECT_EQ(h.offset, 54u);
+    EXPECT_EQ(h.infoSize, 40u);
+    EXPECT_EQ(h.width, static_cast<uint32_t>(c.dib.width));
+    EXPECT_EQ(h.height, static_cast<uint32_t>(c.dib.height));  // positive: bottom-up
+    EXPECT_EQ(h.planes, 1u);
+    EXPECT_EQ(h.bits, static_cast<uint32_t>(c.dib.bitsPerPixel));
+    EXPECT_EQ(h.compression, 0u);  // BI_RGB (5-5-5 at 16 bits)
+    EXPECT_EQ(h.imageSize, c.pixels.size());
+    EXPECT_EQ(h.xRes, 0u);
+    EXPECT_EQ(h.yRes, 0u);
+    EXPECT_EQ(h.colours, 0u);
+    EXPECT_EQ(h.important, 0u);
+    EXPECT_EQ(Pixels(*file, h.offset), c.pixels);
+  }
 }
 
 // Palette screens: the colour table follows the headers and the pixels

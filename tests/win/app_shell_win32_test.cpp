@@ -285,8 +285,6 @@ TEST(AppShellWin32Test, SuspendFailureBoxDisablesTheMainWindow) {
 }  // namespace
 
 INSTANTIATE_TEST_SUITE_P(Win32, AppShellContract,
-                         testing::Values(AppShellContractParam{
-                             "Win32", [] { return std::make_unique<Win32AppShellHarness>(); }}),
-                         AppShellContractName);
+                         testing::Values(Run<AppShellHarness, Win32AppShellHarness>("Win32")), AppShellContract::Name);
 
 }  // namespace quellon::test

@@ -39,8 +39,6 @@ class Win32TaskbarHarness final : public TaskbarHarness {
 }  // namespace
 
 INSTANTIATE_TEST_SUITE_P(Win32, TaskbarContract,
-                         testing::Values(TaskbarContractParam{
-                             "Win32", [] { return std::make_unique<Win32TaskbarHarness>(); }}),
-                         TaskbarContractName);
+                         testing::Values(Run<TaskbarHarness, Win32TaskbarHarness>("Win32")), TaskbarContract::Name);
 
 }  // namespace quellon::test
