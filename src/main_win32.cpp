@@ -6,8 +6,10 @@
 
 #include <exception>
 #include <memory>
+#include <optional>
 #include <vector>
 
+#include "actions/other_actions.h"
 #include "actions/power_api.h"
 #include "actions/screenshot.h"
 #include "imaging/resource_png_win32.h"
@@ -29,6 +31,7 @@
 #include "settings/hibernation.h"
 #include "settings/settings.h"
 #include "ui/win32/win32_backend.h"
+#include "util/exception.h"
 #include "util/text.h"
 
 namespace {
@@ -45,10 +48,9 @@ std::wstring ExecutablePath() {
 std::vector<std::wstring> PlatformArguments() {
   std::vector<std::wstring> args;
   int count = 0;
-  LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &count);
+  win32::UniqueLocal<LPWSTR*> argv(CommandLineToArgvW(GetCommandLineW(), &count));
   if (!argv) return args;
-  for (int i = 0; i < count; ++i) args.push_back(argv[i]);
-  LocalFree(argv);
+  for (int i = 0; i < count; ++i) args.push_back(argv.get()[i]);
   return args;
 }
 
@@ -106,12 +108,18 @@ int RunMainWindow(HINSTANCE instance, const std::wstring& exe) {
   env.vistaOrLater = quellon::IsVistaOrLater(version);
   env.win7OrLater = quellon::IsWin7OrLater(version);
   env.makeActions = [&](app::TYARBForm& form) -> std::unique_ptr<SystemActions> {
-    return std::make_unique<app::WindowActions>(
-        SystemPowerApi(), os::SystemAppShell(), *form.FSettings, log, version.platformId == kPlatformNT,
-        quellon::IsWin2000OrLater(version), [&form] {
-          form.SetEnabled(true);
-          form.ShowPage(form.tabOptions);
-        });
+    app::WindowActionsEnv actions{SystemPowerApi(), os::SystemAppShell(), log};
+    actions.ntFamily = version.platformId == kPlatformNT;
+    actions.win2000OrLater = quellon::IsWin2000OrLater(version);
+    actions.mainWindow = [&form] { return form.NativeHandle(); };
+    actions.showOptionsPage = [&form] {
+      form.SetEnabled(true);
+      form.ShowPage(form.tabOptions);
+    };
+    actions.modemDisconnect = ModemDisconnect;
+    actions.blockWindowsUser = BlockWindowsUser;
+    actions.turnOffMonitor = TurnOffMonitor;
+    return std::make_unique<app::WindowActions>(*form.FSettings, std::move(actions));
   };
   env.checkAtStart = [&](app::TYARBForm& form) {
     StartCheckEnv check{version, [&] { return RunsInCompatibilityLayer(registry, exe); },
@@ -126,7 +134,11 @@ int RunMainWindow(HINSTANCE instance, const std::wstring& exe) {
   env.paramCount = GetParamCount(ProcessCommandLine());
   env.releaseInstanceMutex = ReleaseInstanceMutex;
   env.takeScreenshot = TakeScreenshot;
-  env.loadPicture = [](const wchar_t* name) { return imaging::LoadPngResource(nullptr, name); };
+  env.loadPicture = [](const wchar_t* name) -> std::optional<imaging::RgbaImage> {
+    auto picture = imaging::DecodePngResource(nullptr, name);
+    if (!picture) return std::nullopt;  // discarded: the button goes without it
+    return std::move(picture).value();
+  };
   env.workAreas = MonitorWorkAreas;
 
   app::TYARBForm form(backend, std::move(env));
@@ -165,8 +177,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     } else {
       code = RunMainWindow(instance, exe);
     }
-  } catch (const std::exception& e) {
+  } catch (const SilentAbort&) {
+    code = 1;  // the user has been told
+  } catch (const Exception& e) {
     // The window could not be built: say why rather than vanish.
+    ::MessageBoxW(nullptr, e.Message().c_str(), L"Error", MB_OK | MB_ICONERROR);
+    code = 1;
+  } catch (const std::exception& e) {
     ::MessageBoxW(nullptr, Utf8ToWide(e.what()).c_str(), L"Error", MB_OK | MB_ICONERROR);
     code = 1;
   }

@@ -50,12 +50,12 @@ UserValues ReadUserValues(os::Registry& registry, std::vector<TSpecPrg>& special
   auto top = k.ReadDword(L"Position - Top");
   auto tip = k.ReadDword(L"MenuTip");
   auto app = k.ReadString(L"cbxMonitoredApp");
-  if (!left || !top || !tip || (!app && !app.Is(os::RegErrc::NotFound))) return v;
+  if (!left || !top || !tip || (!app && !app.Is(ErrorKind::NotFound))) return v;
   v.left = static_cast<int32_t>(left.value());
   v.top = static_cast<int32_t>(top.value());
   v.menuTip = static_cast<int32_t>(tip.value());
   if (app) v.monitoredApp = app.value();
-  key = os::RegError{};  // closed before the learned captions' subkey may be deleted
+  key = Error{};  // closed before the learned captions' subkey may be deleted
   v.complete = ReadLearnedCaptions(registry, specialPrograms);
   return v;
 }

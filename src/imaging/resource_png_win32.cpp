@@ -21,12 +21,6 @@ Result<RgbaImage> DecodePngResource(HMODULE module, const wchar_t* name) {
   return DecodePng(static_cast<const uint8_t*>(data), size);
 }
 
-std::optional<RgbaImage> LoadPngResource(HMODULE module, const wchar_t* name) {
-  auto image = DecodePngResource(module, name);
-  if (!image) return std::nullopt;
-  return std::move(image.value());
-}
-
 win32::UniqueGdiObject CreateAlphaBitmap(const RgbaImage& image) {
   if (image.width <= 0 || image.height <= 0) return {};
   BITMAPINFO bi;

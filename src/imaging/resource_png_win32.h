@@ -3,7 +3,6 @@
 #pragma once
 #include <windows.h>
 
-#include <optional>
 #include <string>
 
 #include "imaging/image.h"
@@ -16,11 +15,6 @@ namespace quellon::imaging {
 // a module loaded as a data file works too) and decodes it. A missing
 // resource is the failed call's error, damaged data the decoder's.
 Result<RgbaImage> DecodePngResource(HMODULE module, const wchar_t* name);
-
-// DecodePngResource without the reason, for the main window's entry, which
-// takes pictures as optional; it goes once src/main_win32.cpp calls
-// DecodePngResource.
-std::optional<RgbaImage> LoadPngResource(HMODULE module, const wchar_t* name);
 
 // A 32-bit top-down DIB section with premultiplied alpha, ready for
 // AlphaBlend with AC_SRC_ALPHA; empty when GDI refuses.

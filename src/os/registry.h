@@ -51,15 +51,6 @@ enum RegTypeCode : uint32_t {
 // kErrDatatypeMismatch), the same numbers on every store; the kind follows
 // from the code (KindOfSystemCode).
 
-// The registry's former names of the result types, kept only until the main
-// window (src/app, src/main_win32.cpp) is switched to the names above; they
-// go then.
-template <typename T>
-using RegResult = Result<T>;
-using RegStatus = Status;
-using RegError = Error;
-using RegErrc = ErrorKind;
-
 // A value as stored: its type code and its bytes.
 struct RawValue {
   uint32_t type = kRegNone;

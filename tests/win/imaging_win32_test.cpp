@@ -59,7 +59,6 @@ TEST_F(ProductResources, MissingPictureNamesTheFailedCall) {
   ASSERT_FALSE(missing.ok());
   EXPECT_EQ(missing.error().code, static_cast<uint32_t>(ERROR_RESOURCE_NAME_NOT_FOUND));
   EXPECT_EQ(missing.error().message, L"FindResourceW failed: " + missing.error().SystemText());
-  EXPECT_FALSE(LoadPngResource(zub_.get(), L"XMenu3"));
 }
 
 TEST_F(ProductResources, AlphaBitmapHoldsPremultipliedBgra) {
