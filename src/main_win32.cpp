@@ -73,24 +73,25 @@ void StartLogger(const std::wstring& exe) {
   CreateLogger(kLogMaxSize, services);
 }
 
+BOOL CALLBACK AddWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
+  MONITORINFO mi{};
+  mi.cbSize = sizeof mi;
+  if (GetMonitorInfoW(monitor, &mi)) {
+    const RECT& w = mi.rcWork;
+    auto& list = *reinterpret_cast<std::vector<ui::Rect>*>(data);
+    ui::Rect r{w.left, w.top, w.right - w.left, w.bottom - w.top};
+    if (mi.dwFlags & MONITORINFOF_PRIMARY)
+      list.insert(list.begin(), r);
+    else
+      list.push_back(r);
+  }
+  return TRUE;
+}
+
 // The monitors' work areas, the primary first.
 std::vector<ui::Rect> MonitorWorkAreas() {
   std::vector<ui::Rect> areas;
-  auto add = [](HMONITOR monitor, HDC, LPRECT, LPARAM data) -> BOOL {
-    MONITORINFO mi{};
-    mi.cbSize = sizeof mi;
-    if (GetMonitorInfoW(monitor, &mi)) {
-      const RECT& w = mi.rcWork;
-      auto& list = *reinterpret_cast<std::vector<ui::Rect>*>(data);
-      ui::Rect r{w.left, w.top, w.right - w.left, w.bottom - w.top};
-      if (mi.dwFlags & MONITORINFOF_PRIMARY)
-        list.insert(list.begin(), r);
-      else
-        list.push_back(r);
-    }
-    return TRUE;
-  };
-  EnumDisplayMonitors(nullptr, nullptr, add, reinterpret_cast<LPARAM>(&areas));
+  EnumDisplayMonitors(nullptr, nullptr, AddWorkArea, reinterpret_cast<LPARAM>(&areas));
   return areas;
 }
 

@@ -11,8 +11,8 @@ namespace quellon::app {
 
 TYARBForm::TYARBForm(ui::Backend& backend, MainWindowEnv env)
     : ui::Form(backend, kMainWindowDesc), env_(std::move(env)) {
+  // Each row fills its member as its control is made.
   CreateControls(kMainWindowControls, kMainWindowControlCount);
-  BindControls();
   actMonitoredAppRefresh->SetHint(L"Refresh (running applications list)");
   btnMonitoredAppRefresh->SetAction(actMonitoredAppRefresh);
   edtLastClosedApp->SetEditLabel(L"Last closed application:");
@@ -34,54 +34,6 @@ TYARBForm::TYARBForm(ui::Backend& backend, MainWindowEnv env)
 TYARBForm::~TYARBForm() {
   // FormDestroy runs while this object and its windows are still whole.
   DestroyWindows();
-}
-
-void TYARBForm::BindControls() {
-  btnMenu = &Get<ui::Label>(L"btnMenu");
-  lblTip1 = &Get<ui::Label>(L"lblTip1");
-  lblProgramName = &Get<ui::Label>(L"lblProgramName");
-  tabctrlMain = &Get<ui::PageControl>(L"tabctrlMain");
-  tabOptions = &Get<ui::TabSheet>(L"tabOptions");
-  tabTime = &Get<ui::TabSheet>(L"tabTime");
-  PrgPage = &Get<ui::TabSheet>(L"PrgPage");
-  tabInstall1 = &Get<ui::TabSheet>(L"tabInstall1");
-  InstallPage2 = &Get<ui::TabSheet>(L"InstallPage2");
-  InstallPage3 = &Get<ui::TabSheet>(L"InstallPage3");
-  InstallPage4 = &Get<ui::TabSheet>(L"InstallPage4");
-  lblMainEvent = &Get<ui::Label>(L"lblMainEvent");
-  cbPeriodOfTime = &Get<ui::RadioButton>(L"cbPeriodOfTime");
-  cbComputerIdle = &Get<ui::RadioButton>(L"cbComputerIdle");
-  cbTime = &Get<ui::RadioButton>(L"cbTime");
-  cbMonitoredApp = &Get<ui::RadioButton>(L"cbMonitoredApp");
-  cbNoSound = &Get<ui::RadioButton>(L"cbNoSound");
-  grTime = &Get<ui::GroupBox>(L"grTime");
-  dtpStartTime = &Get<ui::TimePicker>(L"dtpStartTime");
-  cbxMonitoredApp = &Get<ui::ComboBox>(L"cbxMonitoredApp");
-  btnMonitoredAppRefresh = &Get<ui::Button>(L"btnMonitoredAppRefresh");
-  lblRemainingTimeDesc = &Get<ui::Label>(L"lblRemainingTimeDesc");
-  lblRemainingTime = &Get<ui::Label>(L"lblRemainingTime");
-  lblAppCloseDesc = &Get<ui::Label>(L"lblAppCloseDesc");
-  lblAppClose = &Get<ui::Label>(L"lblAppClose");
-  lblMonitoredAppNameDesc = &Get<ui::Label>(L"lblMonitoredAppNameDesc");
-  lblMonitoredAppName = &Get<ui::Label>(L"lblMonitoredAppName");
-  lblMainActionDesc = &Get<ui::Label>(L"lblMainActionDesc");
-  edtLastClosedApp = &Get<ui::Edit>(L"edtLastClosedApp");
-  tabctrlButtons = &Get<ui::PageControl>(L"tabctrlButtons");
-  PrgBtnPage = &Get<ui::TabSheet>(L"PrgBtnPage");
-  InstallBtnsPage = &Get<ui::TabSheet>(L"InstallBtnsPage");
-  btnStart = &Get<ui::Button>(L"btnStart");
-  btnCancel = &Get<ui::Button>(L"btnCancel");
-  timerSec = &Get<ui::Timer>(L"timerSec");
-  timerWaitForEvent = &Get<ui::Timer>(L"timerWaitForEvent");
-  actCloseProgram = &Get<ui::Action>(L"actCloseProgram");
-  actAdvenced = &Get<ui::Action>(L"actAdvenced");
-  actShowHelp = &Get<ui::Action>(L"actShowHelp");
-  actShowMenu = &Get<ui::Action>(L"actShowMenu");
-  actMonitoredAppRefresh = &Get<ui::Action>(L"actMonitoredAppRefresh");
-  actShowApp = &Get<ui::Action>(L"actShowApp");
-  PopupMenu = &Get<ui::PopupMenu>(L"PopupMenu");
-  TrayMenu = &Get<ui::PopupMenu>(L"TrayMenu");
-  TrayIcon = &Get<ui::TrayIcon>(L"TrayIcon");
 }
 
 void TYARBForm::BindHandlers() {

@@ -84,7 +84,7 @@ class TYARBForm : public ui::Form {
   TYARBForm(ui::Backend& backend, MainWindowEnv env);
   ~TYARBForm() override;
 
-  // Controls.
+  // Controls, filled by their rows of the layout table.
   ui::Label* btnMenu;
   ui::Label* lblTip1;
   ui::Label* lblProgramName;
@@ -195,7 +195,6 @@ class TYARBForm : public ui::Form {
   void TrayIconDblClick();
 
  private:
-  void BindControls();
   void BindHandlers();
   bool WMQueryEndSession();
   void WMEndSession(bool ending);
