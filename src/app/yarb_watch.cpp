@@ -68,6 +68,7 @@ bool TYARBForm::StartWatching() {
     if (captions.mainActionDesc) lblMainActionDesc->SetCaption(captions.mainActionDesc);
     // The application watch needs the hook library's close monitoring.
     Log(L"Error - InitSH(AppClosed) failed.");
+    NotBuiltYet(L"Watching an application");
     return false;
   }
   if (captions.remainingTimeDesc) lblRemainingTimeDesc->SetCaption(captions.remainingTimeDesc);
@@ -79,10 +80,12 @@ bool TYARBForm::StartWatching() {
   if (tag == trgComputerIdle) {
     // Input activity comes from the hook library, not available here.
     Log(L"Error - InitSH(Idle) failed.");
+    NotBuiltYet(L"Idle detection");
     return false;
   }
   if (tag == trgNoSound) {
     Log(L"Error - Init sillent detection failed: the sound meter is not available");
+    NotBuiltYet(L"Silence detection");
     return false;
   }
   return true;

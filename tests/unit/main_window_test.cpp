@@ -236,11 +236,22 @@ TEST_F(WatchTest, WarningBeepsAndBalloonDecisions) {
 TEST_F(WatchTest, UntriggerableWatchesStayOnTheOptionsPage) {
   Returning();
   Create();
-  for (ui::RadioButton* trigger : {form->cbComputerIdle, form->cbMonitoredApp}) {
-    trigger->Click();
+  // The user is told why, not only the log.
+  struct Case {
+    ui::RadioButton* trigger;
+    const wchar_t* box;
+  };
+  form->cbNoSound->SetEnabled(true);
+  for (const Case& c : {Case{form->cbComputerIdle, L"Idle detection - Function not implemented."},
+                        Case{form->cbNoSound, L"Silence detection - Function not implemented."},
+                        Case{form->cbMonitoredApp, L"Watching an application - Function not implemented."}}) {
+    shell.boxes.clear();
+    c.trigger->Click();
     form->btnStartClick(form->btnStart);
     EXPECT_EQ(form->tabctrlMain->ActivePage(), form->tabOptions);
     EXPECT_FALSE(form->CountdownRunning());
+    ASSERT_EQ(shell.boxes.size(), 1u);
+    EXPECT_EQ(shell.boxes[0].text, c.box);
   }
   EXPECT_EQ(log.lines.back(), L"Error - InitSH(AppClosed) failed.");
 }
