@@ -10,7 +10,7 @@ PKGS=(
   wine64 wine xvfb xauth imagemagick fp-utils
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libjpeg-dev libpng-dev zlib1g-dev
-  dpkg-dev
+  dpkg-dev ccache
 )
 
 missing=()
