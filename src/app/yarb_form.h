@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "actions/system_actions.h"
+#include "apps/watch_target.h"
 #include "app/triggers.h"
 #include "core/countdown.h"
 #include "core/datetime.h"
@@ -27,6 +28,7 @@
 #include "os/clock.h"
 #include "os/registry.h"
 #include "os/taskbar.h"
+#include "os/window_system.h"
 #include "settings/settings.h"
 #include "ui/action.h"
 #include "ui/button.h"
@@ -52,6 +54,9 @@ struct MainWindowEnv {
   os::Registry& registry;
   os::Clock& clock;
   os::AppShell& shell;
+  // The desktop's windows and processes (the application lists, the close
+  // monitoring, closing an application).
+  os::WindowSystem* windows = nullptr;
   LogSink* log = nullptr;
   SettingsEnv settings;
   bool vistaOrLater = true;
@@ -137,6 +142,9 @@ class TYARBForm : public ui::Form {
   std::optional<imaging::RgbaImage> FMenuIcon1, FMenuIcon2;  // the menu button's pictures
   std::unique_ptr<TZUBSettings> FSettings;                   // exists in the normal mode
   uint32_t FActiveCount = 0;      // input or silence reported by the detectors
+  // The application watch's target (resolved by Begin).
+  TWhoIsClosed FMonType = TWhoIsClosed::wicProgramName;
+  std::wstring FHookPrg, FHookClass;
 
   // ---- start-up and end (yarb_startup.cpp, yarb_form.cpp)
   // The normal mode's start-up. True when the main window is to be shown.
@@ -172,6 +180,17 @@ class TYARBForm : public ui::Form {
   void Second();
   void EventFired();
   void SaveUISettings();
+
+  // ---- the running applications (yarb_apps.cpp)
+  // The target of the user's text, shown on the application page; false
+  // when refused (the user has been told).
+  bool ResolveMonitoredApp(const std::wstring& text);
+
+  // ---- the detectors (yarb_detectors.cpp): true when armed; otherwise
+  // the user has been told why and the watch does not start.
+  bool ArmAppCloseDetection();
+  bool ArmIdleDetection();
+  bool ArmSilenceDetection();
   void SaveWindowPosition();
   bool CountdownRunning() const;
   bool TaskbarProgressActive() const { return taskbar_ != nullptr; }

@@ -66,10 +66,7 @@ bool TYARBForm::StartWatching() {
   const ActionCaptions captions = CaptionsFor(FSettings->MainAction());
   if (tag == trgMonitoredApp) {
     if (captions.mainActionDesc) lblMainActionDesc->SetCaption(captions.mainActionDesc);
-    // The application watch needs the hook library's close monitoring.
-    Log(L"Error - InitSH(AppClosed) failed.");
-    NotBuiltYet(L"Watching an application");
-    return false;
+    return ResolveMonitoredApp(cbxMonitoredApp->Text()) && ArmAppCloseDetection();
   }
   if (captions.remainingTimeDesc) lblRemainingTimeDesc->SetCaption(captions.remainingTimeDesc);
   if (tag == trgTime) {
@@ -77,17 +74,8 @@ bool TYARBForm::StartWatching() {
     return true;
   }
   SetRemaining(FormatOrFatal(dtpStartTime->Value()));
-  if (tag == trgComputerIdle) {
-    // Input activity comes from the hook library, not available here.
-    Log(L"Error - InitSH(Idle) failed.");
-    NotBuiltYet(L"Idle detection");
-    return false;
-  }
-  if (tag == trgNoSound) {
-    Log(L"Error - Init sillent detection failed: the sound meter is not available");
-    NotBuiltYet(L"Silence detection");
-    return false;
-  }
+  if (tag == trgComputerIdle) return ArmIdleDetection();
+  if (tag == trgNoSound) return ArmSilenceDetection();
   return true;
 }
 
@@ -168,8 +156,6 @@ void TYARBForm::PlayWarningBeep() {
   if (!alarmActive_) return;
   ++beeps_;
 }
-
-void TYARBForm::StopDetectors() { timerWaitForEvent->SetEnabled(false); }
 
 // One tick: it does its work and returns. It lets no other message run:
 // the message loop delivers them between ticks, so a flood of messages
