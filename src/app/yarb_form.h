@@ -54,9 +54,6 @@ struct MainWindowEnv {
   os::Registry& registry;
   os::Clock& clock;
   os::AppShell& shell;
-  // The desktop's windows and processes (the application lists, the close
-  // monitoring, closing an application).
-  os::WindowSystem* windows = nullptr;
   LogSink* log = nullptr;
   SettingsEnv settings;
   bool vistaOrLater = true;
@@ -82,6 +79,9 @@ struct MainWindowEnv {
   // The work areas of the monitors, the primary first; empty: the
   // backend's work area alone.
   std::function<std::vector<ui::Rect>()> workAreas;
+  // The desktop's windows and processes (the application lists, the close
+  // monitoring, closing an application).
+  os::WindowSystem* windows = nullptr;
 };
 
 class TYARBForm : public ui::Form {
